@@ -1,0 +1,26 @@
+// Temporary files and written-file inspection shared by the tests.
+#pragma once
+
+#include <string>
+
+namespace vdxml_test {
+
+/// A fresh, empty directory below the system's temporary directory, removed by the destructor.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return m_path; }
+    /// path() + "/" + name
+    std::string file(const std::string& name) const;
+
+private:
+    std::string m_path;
+};
+
+/// The whole content of a file as bytes; empty when it cannot be read.
+std::string ReadBytes(const std::string& path);
+
+}  // namespace vdxml_test
