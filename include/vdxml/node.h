@@ -1,0 +1,149 @@
+// CVdXmlNode: the element wrapper through which every element of a document is written.
+// A node knows the document's root (and through it the back end), creates its own element
+// below a parent and appends entries: child elements holding one value as text.
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <list>
+
+#include "vdxml/backend.h"
+#include "vdxml/enum_text.h"
+#include "vdxml/reading_map.h"
+#include "vdxml/records.h"
+#include "vdxml/root.h"
+
+/// The root pointer shared by every node of a document, and the static value readers.
+class CVdXmlNodeBase {
+public:
+    CVdXmlNodeBase() = default;
+    CVdXmlNodeBase(const CVdXmlNodeBase& other) = default;  // shares the root
+    CVdXmlNodeBase& operator=(const CVdXmlNodeBase&) = delete;
+    virtual ~CVdXmlNodeBase() = default;
+
+    const _vdxml_ptr<CVdXmlRoot>& GetRoot() const { return m_root; }
+    /// The root's namespace URI; empty when the node has no root.
+    const _bstr_t& GetNamespaceURI() const;
+    /// The root's back end, or null when there is no root or no back end.
+    _vdxml_ptr<IVdXmlDoc> GetXmlDocument() const;
+
+protected:
+    /// E_FAIL for a null root; S_OK when it is the node's root already; else shares it.
+    long Initialize(const _vdxml_ptr<CVdXmlRoot>& root);
+
+    /// Calendar date and time of a Modified Julian Date (Gregorian, truncating conversions).
+    void DateTimeFromMjd(double mjd, tm& t, double& fraction) const;
+    /// Calendar date and time of an OLE Automation date (days since 30 December 1899).
+    void DateTimeFromOle(double oleDate, tm& t, double& fraction) const;
+
+    /// Reads the descendants of element by the map: see VDXML_MAP_PARSE_NODEDATA.
+    static long ReadValues(VDXML_ELEMENT& element, const VDXML_MAP_PARSE_NODEDATA& map);
+    /// Converts one text into one destination by the format; E_FAIL for a null destination
+    /// or an unknown format.
+    static long AssignValue(const _bstr_t& text, VDXML_PARSE_NODEDATA::enmFormat format, void* data);
+
+private:
+    static long _ReadValues(VDXML_ELEMENT& element, const VDXML_MAP_PARSE_NODEDATA& map, int level);
+
+    _vdxml_ptr<CVdXmlRoot> m_root;
+};
+
+/// Attribute lists, passed by pointer (null for none).
+using VDXML_ATTRIBUTES = std::list<VDXML_ATTRIBUTE>;
+
+class CVdXmlNode : public CVdXmlNodeBase {
+public:
+    /// A node without a root: it takes the root of the parent given to Create.
+    CVdXmlNode();
+    /// A node sharing owner's root.
+    explicit CVdXmlNode(const CVdXmlNodeBase& owner);
+    CVdXmlNode(const CVdXmlNode&) = delete;
+    CVdXmlNode& operator=(const CVdXmlNode&) = delete;
+    ~CVdXmlNode() override;
+
+    /// Creates this node's element as the document's root element.
+    long Create(const _bstr_t& name, std::list<VDXML_ATTRIBUTE>* attrs);
+    /// Creates this node's element as the last child of parent.
+    long Create(VDXML_ELEMENT* parent, const _bstr_t& name, const std::list<VDXML_ATTRIBUTE>* attrs);
+    /// Creates this node's element below parent's element, taking parent's root when needed.
+    long Create(const CVdXmlNode& parent, const _bstr_t& name, const std::list<VDXML_ATTRIBUTE>* attrs);
+    /// Binds this node to an existing DOM node below owner's document.
+    long AssignNode(const CVdXmlNode& owner, IXMLDOMNodePtr node);
+
+    VDXML_ELEMENT* GetElement() const { return m_element; }
+    /// The entry most recently appended to this node (until the next entry).
+    VDXML_ELEMENT* GetPreviousEntry() const { return m_previous; }
+
+    /// A text entry; the text passes through the code page and loses control characters.
+    long InsertEntry(const _bstr_t& name, _bstr_t value, const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
+    /// A fixed-point number with precision decimals. NaN, infinities and values not strictly
+    /// within +-DBL_MAX are not written: S_FALSE.
+    long InsertEntry(const _bstr_t& name, double value, unsigned int precision,
+                     const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
+    /// Always written, also NaN ("nan"), with precision decimals of the widened value.
+    long InsertEntry(const _bstr_t& name, float value, unsigned int precision,
+                     const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
+    /// A signed 32-bit number (the value is taken modulo 2^32).
+    long InsertEntry(const _bstr_t& name, long value, const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
+    /// An unsigned 32-bit number (the value is taken modulo 2^32).
+    long InsertEntry(const _bstr_t& name, unsigned long value,
+                     const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
+    /// A byte, written as a number.
+    long InsertEntry(const _bstr_t& name, unsigned char value,
+                     const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
+
+    /// A date-time entry "YYYY-MM-DDThh:mm:ss.ssss" carrying "dt:dt" = "datetime".
+    long InsertEntryDateTimeTm(const _bstr_t& name, const tm& t, double fraction,
+                               const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
+    long InsertEntryDateTimeMjd(const _bstr_t& name, double mjd, const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
+    long InsertEntryDateTimeOle(const _bstr_t& name, double oleDate,
+                                const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
+    /// A time span in days as "[-]PnDTnHnMn.nnnnS".
+    long InsertEntryTimeSpanMjd(const _bstr_t& name, double days, const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
+    long InsertEntryTimeSpanOle(const _bstr_t& name, double days, const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
+
+    /// E_FAIL for an empty text or without back end; S_OK (nothing written) otherwise.
+    long InsertComment(const _bstr_t& text) const;
+    /// An enumerated value: the unsigned entry, then its text from table as a comment;
+    /// a code without a text fails with E_FAIL after the number was written.
+    long InsertEnumerated(const _bstr_t& name, unsigned long value, const VdXmlEnumTable& table,
+                          const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
+    /// The same for a signed value, written with its sign.
+    long InsertEnumeratedSigned(const _bstr_t& name, long value, const VdXmlEnumTable& table,
+                                const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
+
+    /// "Name" (required) and "Note" (when not empty).
+    long InsertItemName(const VDXML_ITEMNAME& item);
+    long InsertError(const _bstr_t& tag, const VDXML_ERROR& error, CVdXmlNode& out) const;
+    long InsertError(const _bstr_t& tag, const VDXML_ERROR& error) const;
+    long InsertWarning(const _bstr_t& tag, const VDXML_WARNING& warning, CVdXmlNode& out) const;
+    long InsertWarning(const _bstr_t& tag, const VDXML_WARNING& warning) const;
+    long InsertMinMax(const _bstr_t& tag, const VDXML_MINMAX& mm, unsigned int precision, CVdXmlNode& out) const;
+    long InsertMinMax(const _bstr_t& tag, const VDXML_MINMAX& mm, unsigned int precision) const;
+    /// "Start", "End", "Span"; a missing one is computed from the other two and marked.
+    long InsertTimeSpan(const _bstr_t& tag, const VDXML_TIMESPAN& ts, CVdXmlNode& out) const;
+    long InsertTimeSpan(const _bstr_t& tag, const VDXML_TIMESPAN& ts) const;
+    long InsertTimeSpan(const _bstr_t& tag, const VDXML_VEC_TIMESPAN& spans) const;
+    long InsertVersion(const VDXML_VERSION& version, CVdXmlNode& out) const;
+    long InsertVersion(const VDXML_VERSION& version) const;
+
+    /// "dt:dt" = "datetime", shared by all nodes.
+    static const std::list<VDXML_ATTRIBUTE> m_listAttrDateTime;
+    /// "vsrc" = "c", for values a writer computed rather than received.
+    static const std::list<VDXML_ATTRIBUTE> m_listAttrValueSourceComputed;
+
+protected:
+    using CVdXmlNodeBase::Initialize;
+    /// Passes text through the single-byte code page, turning control bytes, DEL, the soft
+    /// hyphen and the code page's unassigned bytes into spaces.
+    void ReplaceSpecialCharacters(_bstr_t& text) const;
+
+private:
+    long PrepareForNewElement(bool clearElement);
+    VDXML_ELEMENT* PrepareEntry() const;
+    long InsertFormatted(const _bstr_t& name, const char* text, const std::list<VDXML_ATTRIBUTE>* attrs) const;
+    long InsertEnumText(const wchar_t* text, long numberStatus) const;
+
+    VDXML_ELEMENT* m_element = nullptr;
+    mutable VDXML_ELEMENT* m_previous = nullptr;
+};

@@ -1,0 +1,155 @@
+// Plain records: the record base with its type code and omitted mark, the unset marker for
+// doubles, and the small records shared by many elements.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <list>
+#include <vector>
+
+#include "vdxml/platform/bstr.h"
+#include "vdxml/platform/variant.h"
+
+/// Record-type codes. Records are told apart by these codes alone, never by run-time type.
+enum VDXML_TYPE : std::int32_t {
+    VDXML_TYPE_NONE = 0,
+    VDXML_TYPE_VERSION = 4,
+    VDXML_TYPE_UNITS = 5,
+    VDXML_TYPE_ROOT = 6,
+    VDXML_TYPE_AVGLIMIT = 7,
+    VDXML_TYPE_MODIFIEDGRID = 8,
+    VDXML_TYPE_PROJECT = 9,
+    VDXML_TYPE_ELLIPSOID = 10,
+    VDXML_TYPE_PROJECTION = 11,
+    VDXML_TYPE_GEOIDMODEL = 12,
+    VDXML_TYPE_CSCSMODEL = 13,
+    VDXML_TYPE_POINT = 14,
+    VDXML_TYPE_QLTY = 15,
+    VDXML_TYPE_CARTESIAN = 16,
+    VDXML_TYPE_GEODETIC = 17,
+    VDXML_TYPE_GRID = 18,
+    VDXML_TYPE_COORD = 19,
+    VDXML_TYPE_SD = 20,
+    VDXML_TYPE_DCARTESIAN = 21,
+    VDXML_TYPE_DGEODETIC = 22,
+    VDXML_TYPE_DGRID = 23,
+    VDXML_TYPE_DCOORD = 24,
+    VDXML_TYPE_GPSBASELINE = 25,
+    VDXML_TYPE_ANTENNA = 26,
+    VDXML_TYPE_GPS_REFERENCE = 27,
+    VDXML_TYPE_DOPS = 28,
+    VDXML_TYPE_GPS_ROVER = 29,
+    VDXML_TYPE_RESIDUAL_CARTESIAN = 33,
+    VDXML_TYPE_RESIDUAL_GRID = 34,
+    VDXML_TYPE_TRFRESIDUAL = 35,
+    VDXML_TYPE_TRANSFORMATION = 42,
+    VDXML_TYPE_COORDINATESYSTEM = 43,
+    VDXML_TYPE_THEMATICAL_ATTRIBUTE = 46,
+    VDXML_TYPE_THEMATICAL_CODE = 48,
+    VDXML_TYPE_TPS_REFLECTOR = 51,
+    VDXML_TYPE_TPS_OBS_ACCURACY = 52,
+    VDXML_TYPE_TPS_OBSSET = 53,
+    VDXML_TYPE_TPS_INSTR_ACCURACY = 54,
+    VDXML_TYPE_TPS_INSTRUMENT = 55,
+    VDXML_TYPE_TPS_SETUP_DETAILS = 56,
+    VDXML_TYPE_TPS_SETUP = 57,
+};
+
+/// The base of every record: deletable through a base pointer, with its type code and the
+/// omitted mark used by the record tree. A copy carries both along.
+struct VDXML_BASE {
+    virtual ~VDXML_BASE() = default;
+    std::int32_t nType = VDXML_TYPE_NONE;
+    bool bOmit = false;
+
+protected:
+    explicit VDXML_BASE(std::int32_t type) : nType(type) {}
+    VDXML_BASE(const VDXML_BASE&) = default;
+    VDXML_BASE& operator=(const VDXML_BASE&) = default;
+};
+
+/// The marker of an unset double: 2147483647.0 (bit pattern 0x41DFFFFFFFC00000).
+constexpr double VDXML_UNDEFINED = 2147483647.0;
+
+/// True when value holds exactly the unset marker (both 32-bit halves compared, no tolerance).
+inline bool VdXmlIsUndefined(double value) {
+    std::uint64_t bits, marker;
+    std::memcpy(&bits, &value, sizeof bits);
+    const double m = VDXML_UNDEFINED;
+    std::memcpy(&marker, &m, sizeof marker);
+    return static_cast<std::uint32_t>(bits) == static_cast<std::uint32_t>(marker) &&
+           static_cast<std::uint32_t>(bits >> 32) == static_cast<std::uint32_t>(marker >> 32);
+}
+inline bool VdXmlIsSet(double value) { return !VdXmlIsUndefined(value); }
+
+/// One attribute: a name and a value written as the value's string form.
+struct VDXML_ATTRIBUTE {
+    _bstr_t Name;
+    _variant_t Value;
+};
+using VDXML_ATTRIBUTE_LIST = std::list<VDXML_ATTRIBUTE>;
+
+/// A name with a free note; the name is required wherever an item name is written.
+struct VDXML_ITEMNAME {
+    _bstr_t Name;
+    _bstr_t Note;
+};
+
+/// An error: Code 0 means none. Written when the code or the description is present.
+struct VDXML_ERROR : VDXML_BASE {
+    VDXML_ERROR() : VDXML_BASE(VDXML_TYPE_NONE) {}
+    std::int32_t Code = 0;
+    _bstr_t Description;
+};
+
+/// A warning, written like an error under "WarnCode"/"WarnDesc".
+struct VDXML_WARNING : VDXML_BASE {
+    VDXML_WARNING() : VDXML_BASE(VDXML_TYPE_NONE) {}
+    std::int32_t Code = 0;
+    _bstr_t Description;
+};
+
+struct VDXML_MINMAX {
+    double Min = 0.0;
+    double Max = 0.0;
+};
+
+/// A time span: start and end as Modified Julian Dates, span in days; each may be unset.
+struct VDXML_TIMESPAN {
+    double Start = VDXML_UNDEFINED;
+    double End = VDXML_UNDEFINED;
+    double Span = VDXML_UNDEFINED;
+};
+using VDXML_VEC_TIMESPAN = std::vector<VDXML_TIMESPAN>;
+
+/// The format version; valid when Major is not 0.
+struct VDXML_VERSION : VDXML_BASE {
+    VDXML_VERSION() : VDXML_BASE(VDXML_TYPE_VERSION) {}
+    std::uint8_t Major = 0;
+    std::uint8_t Minor = 0;
+    std::uint32_t Build = 0;
+};
+
+/// The file's units; valid when at least one is not 0.
+/// Linear: 1 metres, 2 US survey feet, 3 international feet. Angular: 1 radians.
+/// TimeSystem: 1 local, 2 UTC, 3 GPS.
+struct VDXML_UNITS : VDXML_BASE {
+    VDXML_UNITS() : VDXML_BASE(VDXML_TYPE_UNITS) {}
+    std::uint32_t Linear = 1;
+    std::uint32_t Angular = 1;
+    std::uint32_t TimeSystem = 1;
+};
+
+/// The file-level record: namespace, company, application, version, units and the DOM
+/// selection settings. NamespaceURI, Company, Application and Version.Major are required.
+struct VDXML_ROOT : VDXML_BASE {
+    VDXML_ROOT() : VDXML_BASE(VDXML_TYPE_ROOT) {}
+    _bstr_t NamespaceURI;
+    _bstr_t Company;
+    _bstr_t Application;
+    VDXML_VERSION Version;
+    VDXML_UNITS Units;
+    _bstr_t SourceDatasetLocation;
+    _bstr_t NamespacePrefix;
+    _bstr_t SelectionLanguage;
+};

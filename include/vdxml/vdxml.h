@@ -1,0 +1,20 @@
+// The whole public interface of vdxml: #include <vdxml/vdxml.h> and link vdxml::vdxml.
+#pragma once
+
+#include "vdxml/platform/platform.h"
+#include "vdxml/engine/dom.h"
+#include "vdxml/engine/factory.h"
+#include "vdxml/engine/sax.h"
+#include "vdxml/engine/stream.h"
+#include "vdxml/records.h"
+#include "vdxml/refcount.h"
+#include "vdxml/vocabulary.h"
+#include "vdxml/backend.h"
+#include "vdxml/root.h"
+#include "vdxml/enum_text.h"
+#include "vdxml/reading_map.h"
+#include "vdxml/node.h"
+#include "vdxml/node_table.h"
+#include "vdxml/document.h"
+#include "vdxml/geodesy.h"
+#include "vdxml/tree.h"
