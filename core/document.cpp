@@ -4,8 +4,9 @@
 
 #include "vdxml/vocabulary.h"
 
-long CVdXmlDocumentBase::Initialize(const _vdxml_ptr<CVdXmlRoot>& root, IVdXmlDoc::enmDocType docType,
-                                    const _bstr_t& fileName, int writeComments) {
+long CVdXmlDocumentBase::Initialize(const _vdxml_ptr<CVdXmlRoot>& root,
+                                    IVdXmlDoc::enmDocType docType, const _bstr_t& fileName,
+                                    int writeComments) {
     if (GetXmlDocument() || !root) return E_FAIL;
     const long hr = root->Initialize(docType, fileName, writeComments);
     if (SUCCEEDED(hr)) CVdXmlNodeBase::Initialize(root);
@@ -17,8 +18,8 @@ long CVdXmlDocument::GetEncoding(_bstr_t& encoding) {
     return S_OK;
 }
 
-long CVdXmlDocument::Initialize(const VDXML_ROOT& root, IVdXmlDoc::enmDocType docType, const _bstr_t& fileName,
-                                int writeComments) {
+long CVdXmlDocument::Initialize(const VDXML_ROOT& root, IVdXmlDoc::enmDocType docType,
+                                const _bstr_t& fileName, int writeComments) {
     if (!CVdXmlRoot::IsValid(root)) return E_FAIL;
     _vdxml_ptr<CVdXmlRoot> shared(new CVdXmlRoot(root), false);
     long hr = CVdXmlDocumentBase::Initialize(shared, docType, fileName, writeComments);
@@ -26,8 +27,8 @@ long CVdXmlDocument::Initialize(const VDXML_ROOT& root, IVdXmlDoc::enmDocType do
 
     _bstr_t encoding;
     GetEncoding(encoding);
-    hr = GetXmlDocument()->InsertProcessingInstruction(L"xml", _bstr_t(L" version='1.0' encoding='") + encoding +
-                                                                   _bstr_t(L"'"));
+    hr = GetXmlDocument()->InsertProcessingInstruction(
+        L"xml", _bstr_t(L" version='1.0' encoding='") + encoding + _bstr_t(L"'"));
     if (FAILED(hr)) return hr;
     hr = InsertRoot();
     return FAILED(hr) ? hr : S_OK;
@@ -80,9 +81,10 @@ long CVdXmlDocument::InsertUnits(const CVdXmlNode& parent, const VDXML_UNITS& un
         std::uint32_t value;
         const wchar_t* (*text)(std::uint32_t);
     };
-    const UnitEntry entries[] = {{VdXml::tagUnitLinear, units.Linear, &CVdXmlRoot::LinearUnitText},
-                                 {VdXml::tagUnitAngular, units.Angular, &CVdXmlRoot::AngularUnitText},
-                                 {VdXml::tagTimeSystem, units.TimeSystem, &CVdXmlRoot::TimeSystemText}};
+    const UnitEntry entries[] = {
+        {VdXml::tagUnitLinear, units.Linear, &CVdXmlRoot::LinearUnitText},
+        {VdXml::tagUnitAngular, units.Angular, &CVdXmlRoot::AngularUnitText},
+        {VdXml::tagTimeSystem, units.TimeSystem, &CVdXmlRoot::TimeSystemText}};
     for (const UnitEntry& entry : entries) {
         if (entry.value == 0) continue;
         hr = node->InsertEntry(entry.tag, static_cast<unsigned long>(entry.value));

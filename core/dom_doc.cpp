@@ -43,11 +43,13 @@ long CVdXmlDomDoc::InsertProcessingInstruction(const _bstr_t& target, const _bst
     }
 }
 
-long CVdXmlDomDoc::AppendElement(IXMLDOMNode* parent, const _bstr_t& name, const _bstr_t& namespaceURI,
+long CVdXmlDomDoc::AppendElement(IXMLDOMNode* parent, const _bstr_t& name,
+                                 const _bstr_t& namespaceURI,
                                  const std::list<VDXML_ATTRIBUTE>* attrs, VDXML_ELEMENT* out) {
     if (!m_document || !parent || !out) return E_FAIL;
     try {
-        IXMLDOMNodePtr created = m_document->createNode(_variant_t(static_cast<int>(NODE_ELEMENT)), name, namespaceURI);
+        IXMLDOMNodePtr created =
+            m_document->createNode(_variant_t(static_cast<int>(NODE_ELEMENT)), name, namespaceURI);
         IXMLDOMElementPtr element(parent->appendChild(created));
         out->SetElement(element);
         if (element && attrs) {
@@ -65,7 +67,8 @@ long CVdXmlDomDoc::CreateRootElement(const _bstr_t& name, const _bstr_t& namespa
     return AppendElement(m_document, name, namespaceURI, attrs, out);
 }
 
-long CVdXmlDomDoc::CreateElement(VDXML_ELEMENT* parent, const _bstr_t& name, const _bstr_t& namespaceURI,
+long CVdXmlDomDoc::CreateElement(VDXML_ELEMENT* parent, const _bstr_t& name,
+                                 const _bstr_t& namespaceURI,
                                  const std::list<VDXML_ATTRIBUTE>* attrs, VDXML_ELEMENT* out) {
     if (!parent) return E_FAIL;
     return AppendElement(parent->Element(), name, namespaceURI, attrs, out);

@@ -4,7 +4,7 @@
 #include "vdxml/backend.h"
 
 class CVdXmlDomDoc : public IVdXmlDoc {
-public:
+  public:
     CVdXmlDomDoc() = default;
     CVdXmlDomDoc(const CVdXmlDomDoc&) = delete;
     CVdXmlDomDoc& operator=(const CVdXmlDomDoc&) = delete;
@@ -19,14 +19,14 @@ public:
     long InsertProcessingInstruction(const _bstr_t& target, const _bstr_t& data) override;
     long CreateElement(VDXML_ELEMENT* parent, const _bstr_t& name, const _bstr_t& namespaceURI,
                        const std::list<VDXML_ATTRIBUTE>* attrs, VDXML_ELEMENT* out) override;
-    long CreateRootElement(const _bstr_t& name, const _bstr_t& namespaceURI, std::list<VDXML_ATTRIBUTE>* attrs,
-                           VDXML_ELEMENT* out) override;
+    long CreateRootElement(const _bstr_t& name, const _bstr_t& namespaceURI,
+                           std::list<VDXML_ATTRIBUTE>* attrs, VDXML_ELEMENT* out) override;
     long InsertText(VDXML_ELEMENT* element, const _bstr_t& text) override;
     long InsertComment(VDXML_ELEMENT* element, const _bstr_t& text) override;
     long AssignNode(VDXML_ELEMENT* element, IXMLDOMNode* node) override;
     long Save() override;
 
-private:
+  private:
     long AppendElement(IXMLDOMNode* parent, const _bstr_t& name, const _bstr_t& namespaceURI,
                        const std::list<VDXML_ATTRIBUTE>* attrs, VDXML_ELEMENT* out);
 

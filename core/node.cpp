@@ -33,15 +33,19 @@ CVdXmlNode::~CVdXmlNode() {
 }
 
 long CVdXmlNode::PrepareForNewElement(bool clearElement) {
-    if (!m_element) m_element = new VDXML_ELEMENT;
-    else if (clearElement) m_element->Clear();
+    if (!m_element)
+        m_element = new VDXML_ELEMENT;
+    else if (clearElement)
+        m_element->Clear();
     if (m_previous) m_previous->Clear();
     return S_OK;
 }
 
 VDXML_ELEMENT* CVdXmlNode::PrepareEntry() const {
-    if (!m_previous) m_previous = new VDXML_ELEMENT;
-    else m_previous->Clear();
+    if (!m_previous)
+        m_previous = new VDXML_ELEMENT;
+    else
+        m_previous->Clear();
     return m_previous;
 }
 
@@ -52,14 +56,16 @@ long CVdXmlNode::Create(const _bstr_t& name, std::list<VDXML_ATTRIBUTE>* attrs) 
     return doc->CreateRootElement(name, GetNamespaceURI(), attrs, m_element);
 }
 
-long CVdXmlNode::Create(VDXML_ELEMENT* parent, const _bstr_t& name, const std::list<VDXML_ATTRIBUTE>* attrs) {
+long CVdXmlNode::Create(VDXML_ELEMENT* parent, const _bstr_t& name,
+                        const std::list<VDXML_ATTRIBUTE>* attrs) {
     _vdxml_ptr<IVdXmlDoc> doc = GetXmlDocument();
     if (!doc) return E_FAIL;
     PrepareForNewElement(true);
     return doc->CreateElement(parent, name, GetNamespaceURI(), attrs, m_element);
 }
 
-long CVdXmlNode::Create(const CVdXmlNode& parent, const _bstr_t& name, const std::list<VDXML_ATTRIBUTE>* attrs) {
+long CVdXmlNode::Create(const CVdXmlNode& parent, const _bstr_t& name,
+                        const std::list<VDXML_ATTRIBUTE>* attrs) {
     if (!parent.m_element) return E_FAIL;
     if (!SameBackEnd(GetXmlDocument(), parent.GetXmlDocument())) {
         if (FAILED(Initialize(parent.GetRoot()))) return E_FAIL;
@@ -78,13 +84,17 @@ long CVdXmlNode::AssignNode(const CVdXmlNode& owner, IXMLDOMNodePtr node) {
     return doc->AssignNode(m_element, node);
 }
 
-long CVdXmlNode::InsertEntry(const _bstr_t& name, _bstr_t value, const std::list<VDXML_ATTRIBUTE>* attrs) const {
+long CVdXmlNode::InsertEntry(const _bstr_t& name, _bstr_t value,
+                             const std::list<VDXML_ATTRIBUTE>* attrs) const {
     ReplaceSpecialCharacters(value);
-    return InsertFormatted(name, nullptr, attrs) == S_OK ? GetXmlDocument()->InsertText(m_previous, value) : E_FAIL;
+    return InsertFormatted(name, nullptr, attrs) == S_OK
+               ? GetXmlDocument()->InsertText(m_previous, value)
+               : E_FAIL;
 }
 
 // Creates the entry's element; with text, also writes that (ASCII) text into it.
-long CVdXmlNode::InsertFormatted(const _bstr_t& name, const char* text, const std::list<VDXML_ATTRIBUTE>* attrs) const {
+long CVdXmlNode::InsertFormatted(const _bstr_t& name, const char* text,
+                                 const std::list<VDXML_ATTRIBUTE>* attrs) const {
     _vdxml_ptr<IVdXmlDoc> doc = GetXmlDocument();
     if (!doc || !m_element) return E_FAIL;
     VDXML_ELEMENT* entry = PrepareEntry();
@@ -119,19 +129,23 @@ long CVdXmlNode::InsertEntry(const _bstr_t& name, float value, unsigned int prec
     return InsertFormatted(name, text.c_str(), attrs);
 }
 
-long CVdXmlNode::InsertEntry(const _bstr_t& name, long value, const std::list<VDXML_ATTRIBUTE>* attrs) const {
+long CVdXmlNode::InsertEntry(const _bstr_t& name, long value,
+                             const std::list<VDXML_ATTRIBUTE>* attrs) const {
     char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%d", static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
+    std::snprintf(buffer, sizeof buffer, "%d",
+                  static_cast<std::int32_t>(static_cast<std::uint32_t>(value)));
     return InsertFormatted(name, buffer, attrs);
 }
 
-long CVdXmlNode::InsertEntry(const _bstr_t& name, unsigned long value, const std::list<VDXML_ATTRIBUTE>* attrs) const {
+long CVdXmlNode::InsertEntry(const _bstr_t& name, unsigned long value,
+                             const std::list<VDXML_ATTRIBUTE>* attrs) const {
     char buffer[16];
     std::snprintf(buffer, sizeof buffer, "%u", static_cast<std::uint32_t>(value));
     return InsertFormatted(name, buffer, attrs);
 }
 
-long CVdXmlNode::InsertEntry(const _bstr_t& name, unsigned char value, const std::list<VDXML_ATTRIBUTE>* attrs) const {
+long CVdXmlNode::InsertEntry(const _bstr_t& name, unsigned char value,
+                             const std::list<VDXML_ATTRIBUTE>* attrs) const {
     char buffer[8];
     std::snprintf(buffer, sizeof buffer, "%u", static_cast<unsigned>(value));
     return InsertFormatted(name, buffer, attrs);
@@ -149,12 +163,14 @@ long CVdXmlNode::InsertEnumText(const wchar_t* text, long numberStatus) const {
     return InsertComment(_bstr_t(text));  // a code without a text fails here, after its number
 }
 
-long CVdXmlNode::InsertEnumerated(const _bstr_t& name, unsigned long value, const VdXmlEnumTable& table,
+long CVdXmlNode::InsertEnumerated(const _bstr_t& name, unsigned long value,
+                                  const VdXmlEnumTable& table,
                                   const std::list<VDXML_ATTRIBUTE>* attrs) const {
     return InsertEnumText(table.Find(value), InsertEntry(name, value, attrs));
 }
 
-long CVdXmlNode::InsertEnumeratedSigned(const _bstr_t& name, long value, const VdXmlEnumTable& table,
+long CVdXmlNode::InsertEnumeratedSigned(const _bstr_t& name, long value,
+                                        const VdXmlEnumTable& table,
                                         const std::list<VDXML_ATTRIBUTE>* attrs) const {
     return InsertEnumText(table.Find(value), InsertEntry(name, value, attrs));
 }
@@ -164,7 +180,8 @@ void CVdXmlNode::ReplaceSpecialCharacters(_bstr_t& text) const {
     std::string bytes = VdXmlPlatform::WideToAnsi(text.view());
     for (char& b : bytes) {
         const auto u = static_cast<unsigned char>(b);
-        if (u < 0x20 || u == 0x7F || u == 0x81 || u == 0x8D || u == 0x8F || u == 0x90 || u == 0x9D || u == 0xAD)
+        if (u < 0x20 || u == 0x7F || u == 0x81 || u == 0x8D || u == 0x8F || u == 0x90 ||
+            u == 0x9D || u == 0xAD)
             b = ' ';
     }
     text = _bstr_t(VdXmlPlatform::AnsiToWide(bytes));

@@ -8,12 +8,14 @@
 
 namespace {
 // Dates outside these ranges have no calendar representation in the conversions below.
-constexpr double kMjdLimit = 2.0e6;           // about year 7300 either side of 1858
-constexpr double kOleLowest = -657434.0;      // 1 January 100
+constexpr double kMjdLimit = 2.0e6;             // about year 7300 either side of 1858
+constexpr double kOleLowest = -657434.0;        // 1 January 100
 constexpr double kOleHighest = 2958465.999999;  // 31 December 9999
 
 bool MjdInRange(double mjd) { return std::isfinite(mjd) && std::fabs(mjd) < kMjdLimit; }
-bool OleInRange(double ole) { return std::isfinite(ole) && ole >= kOleLowest && ole <= kOleHighest; }
+bool OleInRange(double ole) {
+    return std::isfinite(ole) && ole >= kOleLowest && ole <= kOleHighest;
+}
 
 const int kMonthDays[13] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
 
@@ -99,7 +101,8 @@ void CVdXmlNodeBase::DateTimeFromOle(double oleDate, tm& t, double& fraction) co
     }
     if (!done) {
         ++n4Day;
-        for (month = static_cast<int>(n4Day >> 5) + 1; month < 12 && n4Day > kMonthDays[month]; ++month) {
+        for (month = static_cast<int>(n4Day >> 5) + 1; month < 12 && n4Day > kMonthDays[month];
+             ++month) {
         }
         mday = static_cast<int>(n4Day - kMonthDays[month - 1]);
     }
@@ -126,13 +129,14 @@ long CVdXmlNode::InsertEntryDateTimeTm(const _bstr_t& name, const tm& t, double 
         fraction = 0.0;
     }
     char buffer[260];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%07.4f", when.tm_year + 1900, when.tm_mon + 1,
-                  when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec + fraction);
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%07.4f", when.tm_year + 1900,
+                  when.tm_mon + 1, when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec + fraction);
     const std::list<VDXML_ATTRIBUTE> all = WithDateTime(attrs);
     return InsertFormatted(name, buffer, &all);
 }
 
-long CVdXmlNode::InsertEntryDateTimeMjd(const _bstr_t& name, double mjd, const std::list<VDXML_ATTRIBUTE>* attrs) const {
+long CVdXmlNode::InsertEntryDateTimeMjd(const _bstr_t& name, double mjd,
+                                        const std::list<VDXML_ATTRIBUTE>* attrs) const {
     if (!MjdInRange(mjd)) return E_FAIL;  // no calendar date to write
     tm t;
     double fraction = 0.0;
@@ -149,7 +153,8 @@ long CVdXmlNode::InsertEntryDateTimeOle(const _bstr_t& name, double oleDate,
     return InsertEntryDateTimeTm(name, t, fraction, attrs);
 }
 
-long CVdXmlNode::InsertEntryTimeSpanMjd(const _bstr_t& name, double days, const std::list<VDXML_ATTRIBUTE>* attrs) const {
+long CVdXmlNode::InsertEntryTimeSpanMjd(const _bstr_t& name, double days,
+                                        const std::list<VDXML_ATTRIBUTE>* attrs) const {
     if (!std::isfinite(days) || std::fabs(days) > 9.0e15) return S_FALSE;  // no span to write
     const char* sign = days < 0 ? "-" : "";
     const double a = std::fabs(days);
@@ -169,11 +174,12 @@ long CVdXmlNode::InsertEntryTimeSpanMjd(const _bstr_t& name, double days, const 
         hours = 0;
     }
     char buffer[260];
-    std::snprintf(buffer, sizeof buffer, "%sP%lldDT%lldH%lldM%.4fS", sign, wholeDays, hours, minutes,
-                  static_cast<double>(sec) + r);
+    std::snprintf(buffer, sizeof buffer, "%sP%lldDT%lldH%lldM%.4fS", sign, wholeDays, hours,
+                  minutes, static_cast<double>(sec) + r);
     return InsertFormatted(name, buffer, attrs);
 }
 
-long CVdXmlNode::InsertEntryTimeSpanOle(const _bstr_t& name, double days, const std::list<VDXML_ATTRIBUTE>* attrs) const {
+long CVdXmlNode::InsertEntryTimeSpanOle(const _bstr_t& name, double days,
+                                        const std::list<VDXML_ATTRIBUTE>* attrs) const {
     return InsertEntryTimeSpanMjd(name, days, attrs);
 }

@@ -11,8 +11,9 @@ long CVdXmlNode::InsertItemName(const VDXML_ITEMNAME& item) {
 
 namespace {
 // Errors and warnings share their layout: a code (0 = none) and a description.
-long InsertCodeAndText(const CVdXmlNode& parent, const _bstr_t& tag, std::int32_t code, const _bstr_t& text,
-                       const _bstr_t& codeTag, const _bstr_t& textTag, CVdXmlNode& out) {
+long InsertCodeAndText(const CVdXmlNode& parent, const _bstr_t& tag, std::int32_t code,
+                       const _bstr_t& text, const _bstr_t& codeTag, const _bstr_t& textTag,
+                       CVdXmlNode& out) {
     if (code == 0 && text.empty()) return E_FAIL;
     long hr = out.Create(parent, tag, nullptr);
     if (FAILED(hr)) return hr;
@@ -35,7 +36,8 @@ long CVdXmlNode::InsertError(const _bstr_t& tag, const VDXML_ERROR& error) const
     return InsertError(tag, error, out);
 }
 
-long CVdXmlNode::InsertWarning(const _bstr_t& tag, const VDXML_WARNING& warning, CVdXmlNode& out) const {
+long CVdXmlNode::InsertWarning(const _bstr_t& tag, const VDXML_WARNING& warning,
+                               CVdXmlNode& out) const {
     return InsertCodeAndText(*this, tag, warning.Code, warning.Description, VdXml::tagWarningCode,
                              VdXml::tagWarningDescription, out);
 }
@@ -54,25 +56,34 @@ long CVdXmlNode::InsertMinMax(const _bstr_t& tag, const VDXML_MINMAX& mm, unsign
     return out.InsertEntry(VdXml::tagMax, mm.Max, precision);
 }
 
-long CVdXmlNode::InsertMinMax(const _bstr_t& tag, const VDXML_MINMAX& mm, unsigned int precision) const {
+long CVdXmlNode::InsertMinMax(const _bstr_t& tag, const VDXML_MINMAX& mm,
+                              unsigned int precision) const {
     CVdXmlNode out;
     return InsertMinMax(tag, mm, precision, out);
 }
 
-long CVdXmlNode::InsertTimeSpan(const _bstr_t& tag, const VDXML_TIMESPAN& ts, CVdXmlNode& out) const {
-    const bool hasStart = VdXmlIsSet(ts.Start), hasEnd = VdXmlIsSet(ts.End), hasSpan = VdXmlIsSet(ts.Span);
+long CVdXmlNode::InsertTimeSpan(const _bstr_t& tag, const VDXML_TIMESPAN& ts,
+                                CVdXmlNode& out) const {
+    const bool hasStart = VdXmlIsSet(ts.Start), hasEnd = VdXmlIsSet(ts.End),
+               hasSpan = VdXmlIsSet(ts.Span);
     if (!hasStart && !hasEnd && !hasSpan) return E_FAIL;
     long hr = out.Create(*this, tag, nullptr);
     if (FAILED(hr)) return hr;
     const auto* computed = &m_listAttrValueSourceComputed;
-    if (hasStart) hr = out.InsertEntryDateTimeMjd(VdXml::tagStart, ts.Start);
-    else if (hasEnd && hasSpan) hr = out.InsertEntryDateTimeMjd(VdXml::tagStart, ts.End - ts.Span, computed);
+    if (hasStart)
+        hr = out.InsertEntryDateTimeMjd(VdXml::tagStart, ts.Start);
+    else if (hasEnd && hasSpan)
+        hr = out.InsertEntryDateTimeMjd(VdXml::tagStart, ts.End - ts.Span, computed);
     if (FAILED(hr)) return hr;
-    if (hasEnd) hr = out.InsertEntryDateTimeMjd(VdXml::tagEnd, ts.End);
-    else if (hasStart && hasSpan) hr = out.InsertEntryDateTimeMjd(VdXml::tagEnd, ts.Start + ts.Span, computed);
+    if (hasEnd)
+        hr = out.InsertEntryDateTimeMjd(VdXml::tagEnd, ts.End);
+    else if (hasStart && hasSpan)
+        hr = out.InsertEntryDateTimeMjd(VdXml::tagEnd, ts.Start + ts.Span, computed);
     if (FAILED(hr)) return hr;
-    if (hasSpan) hr = out.InsertEntryTimeSpanMjd(VdXml::tagDuration, ts.Span);
-    else if (hasStart && hasEnd) hr = out.InsertEntryTimeSpanMjd(VdXml::tagDuration, ts.End - ts.Start, computed);
+    if (hasSpan)
+        hr = out.InsertEntryTimeSpanMjd(VdXml::tagDuration, ts.Span);
+    else if (hasStart && hasEnd)
+        hr = out.InsertEntryTimeSpanMjd(VdXml::tagDuration, ts.End - ts.Start, computed);
     return hr;
 }
 

@@ -26,23 +26,31 @@ CVdXmlRoot::CVdXmlRoot(const VDXML_ROOT& root) : VDXML_ROOT(root) {}
 
 CVdXmlRoot::~CVdXmlRoot() = default;
 
-const wchar_t* CVdXmlRoot::LinearUnitText(std::uint32_t code) { return VdXmlEnumTable(kLinearUnits).Find(code); }
-const wchar_t* CVdXmlRoot::AngularUnitText(std::uint32_t code) { return VdXmlEnumTable(kAngularUnits).Find(code); }
-const wchar_t* CVdXmlRoot::TimeSystemText(std::uint32_t code) { return VdXmlEnumTable(kTimeSystems).Find(code); }
+const wchar_t* CVdXmlRoot::LinearUnitText(std::uint32_t code) {
+    return VdXmlEnumTable(kLinearUnits).Find(code);
+}
+const wchar_t* CVdXmlRoot::AngularUnitText(std::uint32_t code) {
+    return VdXmlEnumTable(kAngularUnits).Find(code);
+}
+const wchar_t* CVdXmlRoot::TimeSystemText(std::uint32_t code) {
+    return VdXmlEnumTable(kTimeSystems).Find(code);
+}
 
 bool CVdXmlRoot::IsValid(const VDXML_ROOT& root) {
-    const bool anyUnit = root.Units.Linear != 0 || root.Units.Angular != 0 || root.Units.TimeSystem != 0;
+    const bool anyUnit =
+        root.Units.Linear != 0 || root.Units.Angular != 0 || root.Units.TimeSystem != 0;
     return !root.NamespaceURI.empty() && !root.Company.empty() && !root.Application.empty() &&
            root.Version.Major != 0 && anyUnit;
 }
 
-long CVdXmlRoot::Initialize(IVdXmlDoc::enmDocType docType, const _bstr_t& fileName, int writeComments) {
+long CVdXmlRoot::Initialize(IVdXmlDoc::enmDocType docType, const _bstr_t& fileName,
+                            int writeComments) {
     if (m_doc) return E_FAIL;
     if (!IsValid(*this)) return E_FAIL;
     m_writeComments = writeComments;
 
     _vdxml_ptr<IVdXmlDoc> doc(VdXmlCreateBackEnd(docType), false);
-    if (!doc) return E_OUTOFMEMORY;
+    if (!doc) return docType == IVdXmlDoc::DOCTYPE_STREAM ? E_NOTIMPL : E_OUTOFMEMORY;
     m_doc = doc;
 
     long hr = m_doc->Create();
@@ -66,7 +74,8 @@ long CVdXmlRoot::Initialize(IVdXmlDoc::enmDocType docType, const _bstr_t& fileNa
                                 _variant_t(_bstr_t(VdXmlPlatform::AnsiToWide(text))));
         if (FAILED(hr)) return hr;
     }
-    if (!SelectionLanguage.empty()) hr = m_doc->SetProperty(VdXml::xmlPropSelectionLanguage, SelectionLanguage);
+    if (!SelectionLanguage.empty())
+        hr = m_doc->SetProperty(VdXml::xmlPropSelectionLanguage, SelectionLanguage);
     return hr;
 }
 

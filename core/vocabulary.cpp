@@ -264,7 +264,8 @@ const _bstr_t tagStakeDiffHeight(L"StakeDiffHeight");
 const _bstr_t tagCoordComparison(L"CoordComparison");
 const _bstr_t tagToleranceLimit(L"ToleranceLimit");
 
-const VDXML_ATTRIBUTE attrXmlNsDataTypes{_bstr_t(L"xmlns:dt"), _variant_t(L"urn:schemas-microsoft-com:datatypes")};
+const VDXML_ATTRIBUTE attrXmlNsDataTypes{_bstr_t(L"xmlns:dt"),
+                                         _variant_t(L"urn:schemas-microsoft-com:datatypes")};
 const VDXML_ATTRIBUTE attrDateTime{_bstr_t(L"dt:dt"), _variant_t(L"datetime")};
 const VDXML_ATTRIBUTE attrValueSourceComputed{_bstr_t(L"vsrc"), _variant_t(L"c")};
 
@@ -273,4 +274,5 @@ const VDXML_ATTRIBUTE attrValueSourceComputed{_bstr_t(L"vsrc"), _variant_t(L"c")
 // The shared attribute lists are built right after the attribute constants they copy.
 #include "vdxml/node.h"
 const std::list<VDXML_ATTRIBUTE> CVdXmlNode::m_listAttrDateTime{VdXml::attrDateTime};
-const std::list<VDXML_ATTRIBUTE> CVdXmlNode::m_listAttrValueSourceComputed{VdXml::attrValueSourceComputed};
+const std::list<VDXML_ATTRIBUTE> CVdXmlNode::m_listAttrValueSourceComputed{
+    VdXml::attrValueSourceComputed};

@@ -18,7 +18,9 @@ inline unsigned LeadUnit(wchar_t c, bool& pair) {
     pair = cp >= 0x10000 && cp <= 0x10FFFF;
     return pair ? 0xD800u + ((cp - 0x10000u) >> 10) : cp;
 }
-inline unsigned TrailUnit(wchar_t c) { return 0xDC00u + ((static_cast<std::uint32_t>(c) - 0x10000u) & 0x3FFu); }
+inline unsigned TrailUnit(wchar_t c) {
+    return 0xDC00u + ((static_cast<std::uint32_t>(c) - 0x10000u) & 0x3FFu);
+}
 }  // namespace
 
 _bstr_t::_bstr_t(const wchar_t* text) {
@@ -134,9 +136,12 @@ std::wstring Utf8ToWide(std::string_view s) {
         }
         int extra = 0;
         std::uint32_t cp = 0, min = 0;
-        if ((c & 0xE0) == 0xC0) extra = 1, cp = c & 0x1F, min = 0x80;
-        else if ((c & 0xF0) == 0xE0) extra = 2, cp = c & 0x0F, min = 0x800;
-        else if ((c & 0xF8) == 0xF0) extra = 3, cp = c & 0x07, min = 0x10000;
+        if ((c & 0xE0) == 0xC0)
+            extra = 1, cp = c & 0x1F, min = 0x80;
+        else if ((c & 0xF0) == 0xE0)
+            extra = 2, cp = c & 0x0F, min = 0x800;
+        else if ((c & 0xF8) == 0xF0)
+            extra = 3, cp = c & 0x07, min = 0x10000;
         else {
             out.push_back(L'\xFFFD');
             ++i;

@@ -33,7 +33,8 @@ std::wstring AnsiToWide(std::string_view bytes) {
     out.reserve(bytes.size());
     for (char b : bytes) {
         const auto u = static_cast<unsigned char>(b);
-        out.push_back(u >= 0x80 && u < 0xA0 ? static_cast<wchar_t>(kHigh[u - 0x80]) : static_cast<wchar_t>(u));
+        out.push_back(u >= 0x80 && u < 0xA0 ? static_cast<wchar_t>(kHigh[u - 0x80])
+                                            : static_cast<wchar_t>(u));
     }
     return out;
 }

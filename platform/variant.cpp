@@ -7,10 +7,13 @@ long _variant_t::AsLong() const noexcept {
     switch (m_type) {
         case VT_I4:
         case VT_I8:
-        case VT_BOOL: return m_int;
+        case VT_BOOL:
+            return m_int;
         case VT_R8:
-        case VT_DATE: return std::isfinite(m_double) ? static_cast<long>(m_double) : 0;
-        default: return 0;
+        case VT_DATE:
+            return std::isfinite(m_double) ? static_cast<long>(m_double) : 0;
+        default:
+            return 0;
     }
 }
 
@@ -18,24 +21,36 @@ double _variant_t::AsDouble() const noexcept {
     switch (m_type) {
         case VT_I4:
         case VT_I8:
-        case VT_BOOL: return static_cast<double>(m_int);
+        case VT_BOOL:
+            return static_cast<double>(m_int);
         case VT_R8:
-        case VT_DATE: return m_double;
-        default: return 0.0;
+        case VT_DATE:
+            return m_double;
+        default:
+            return 0.0;
     }
 }
 
 _bstr_t _variant_t::ToString() const {
     wchar_t buffer[64];
     switch (m_type) {
-        case VT_EMPTY: return _bstr_t();
-        case VT_BSTR: return m_text;
+        case VT_EMPTY:
+            return _bstr_t();
+        case VT_BSTR:
+            return m_text;
         case VT_I4:
-        case VT_I8: std::swprintf(buffer, 64, L"%ld", m_int); return _bstr_t(buffer);
-        case VT_BOOL: return _bstr_t(m_int ? L"true" : L"false");
-        case VT_R8: std::swprintf(buffer, 64, L"%.17g", m_double); return _bstr_t(buffer);
-        case VT_DATE: return FormatDate(m_double);
-        default: throw _com_error(E_INVALIDARG);
+        case VT_I8:
+            std::swprintf(buffer, 64, L"%ld", m_int);
+            return _bstr_t(buffer);
+        case VT_BOOL:
+            return _bstr_t(m_int ? L"true" : L"false");
+        case VT_R8:
+            std::swprintf(buffer, 64, L"%.17g", m_double);
+            return _bstr_t(buffer);
+        case VT_DATE:
+            return FormatDate(m_double);
+        default:
+            throw _com_error(E_INVALIDARG);
     }
 }
 
@@ -71,7 +86,8 @@ _bstr_t _variant_t::FormatDate(double oleDate) {
     long fraction = static_cast<long>(t % 10000);
 
     wchar_t buffer[96];
-    int n = std::swprintf(buffer, 96, L"%ld.%ld.%ld %ld:%02ld:%02ld", mday, month, year, hour, minute, second);
+    int n = std::swprintf(buffer, 96, L"%ld.%ld.%ld %ld:%02ld:%02ld", mday, month, year, hour,
+                          minute, second);
     if (fraction > 0 && n > 0) {
         wchar_t digits[8];
         std::swprintf(digits, 8, L"%04ld", fraction);

@@ -11,8 +11,8 @@ _bstr_t VDXML_MAP_PARSE_NODEDATA::MakeKey(const _bstr_t& name, std::int32_t leve
 }
 
 void VDXML_MAP_PARSE_NODEDATA::AddEntry(const _bstr_t& name, std::int32_t level,
-                                        VDXML_PARSE_NODEDATA::enmFormat format, void* pData, std::uint8_t* pFlags,
-                                        std::uint8_t flagMask) {
+                                        VDXML_PARSE_NODEDATA::enmFormat format, void* pData,
+                                        std::uint8_t* pFlags, std::uint8_t flagMask) {
     VDXML_PARSE_NODEDATA row;
     row.nLevel = level;
     row.format = format;

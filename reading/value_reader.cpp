@@ -14,14 +14,16 @@ long CVdXmlNodeBase::ReadValues(VDXML_ELEMENT& element, const VDXML_MAP_PARSE_NO
     return _ReadValues(element, map, 0);
 }
 
-long CVdXmlNodeBase::_ReadValues(VDXML_ELEMENT& element, const VDXML_MAP_PARSE_NODEDATA& map, int level) {
+long CVdXmlNodeBase::_ReadValues(VDXML_ELEMENT& element, const VDXML_MAP_PARSE_NODEDATA& map,
+                                 int level) {
     // Recursion depth is bounded by the map's deepest level, never by the document.
     const IXMLDOMElementPtr& node = element.Element();
     if (!node) return E_FAIL;
     const int childLevel = level + 1;
     for (IXMLDOMNodePtr child = node->GetfirstChild(); child; child = child->GetnextSibling()) {
         if (child->GetnodeType() != NODE_ELEMENT) continue;
-        const auto row = map.find(VDXML_MAP_PARSE_NODEDATA::MakeKey(child->GetnodeName(), childLevel));
+        const auto row =
+            map.find(VDXML_MAP_PARSE_NODEDATA::MakeKey(child->GetnodeName(), childLevel));
         if (row != map.end()) {
             const _bstr_t text = child->GetnodeTypedValue().ToString();
             if (FAILED(AssignValue(text, row->second.format, row->second.pData))) return E_FAIL;
@@ -41,27 +43,39 @@ namespace {
 // 32-bit integer would.
 std::int32_t ToInt32(const wchar_t* text) {
     const long long value = std::wcstoll(text, nullptr, 10);
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<unsigned long long>(value)));
+    return static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(static_cast<unsigned long long>(value)));
 }
 }  // namespace
 
-long CVdXmlNodeBase::AssignValue(const _bstr_t& text, VDXML_PARSE_NODEDATA::enmFormat format, void* data) {
+long CVdXmlNodeBase::AssignValue(const _bstr_t& text, VDXML_PARSE_NODEDATA::enmFormat format,
+                                 void* data) {
     if (!data) return E_FAIL;
     switch (format) {
-        case VDXML_PARSE_NODEDATA::fmtString: *static_cast<_bstr_t*>(data) = text; return S_OK;
-        case VDXML_PARSE_NODEDATA::fmtDouble: *static_cast<double*>(data) = std::wcstod(text.c_str(), nullptr); return S_OK;
+        case VDXML_PARSE_NODEDATA::fmtString:
+            *static_cast<_bstr_t*>(data) = text;
+            return S_OK;
+        case VDXML_PARSE_NODEDATA::fmtDouble:
+            *static_cast<double*>(data) = std::wcstod(text.c_str(), nullptr);
+            return S_OK;
         case VDXML_PARSE_NODEDATA::fmtInt:
-        case VDXML_PARSE_NODEDATA::fmtLong: *static_cast<std::int32_t*>(data) = ToInt32(text.c_str()); return S_OK;
+        case VDXML_PARSE_NODEDATA::fmtLong:
+            *static_cast<std::int32_t*>(data) = ToInt32(text.c_str());
+            return S_OK;
         case VDXML_PARSE_NODEDATA::fmtByte:
-            *static_cast<std::uint8_t*>(data) = static_cast<std::uint8_t>(ToInt32(text.c_str()) & 0xFF);
+            *static_cast<std::uint8_t*>(data) =
+                static_cast<std::uint8_t>(ToInt32(text.c_str()) & 0xFF);
             return S_OK;
         case VDXML_PARSE_NODEDATA::fmtDateTime: {
             int day = 0, month = 0, year = 0, hour = 0, minute = 0;
             float second = 0.0f;
-            std::swscanf(text.c_str(), L"%d.%d.%d %d:%d:%f", &day, &month, &year, &hour, &minute, &second);
-            *static_cast<double*>(data) = VdXml::Mjd(year, month, day, hour, minute, static_cast<double>(second));
+            std::swscanf(text.c_str(), L"%d.%d.%d %d:%d:%f", &day, &month, &year, &hour, &minute,
+                         &second);
+            *static_cast<double*>(data) =
+                VdXml::Mjd(year, month, day, hour, minute, static_cast<double>(second));
             return S_OK;
         }
-        default: return E_FAIL;
+        default:
+            return E_FAIL;
     }
 }

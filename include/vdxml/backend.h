@@ -12,7 +12,7 @@
 /// The handle of one element: a counted element pointer (DOM back end and reading side) and
 /// the nesting depth (streaming back end only). Empty when the pointer is null and depth 0.
 class VDXML_ELEMENT {
-public:
+  public:
     VDXML_ELEMENT() = default;
     explicit VDXML_ELEMENT(IXMLDOMElementPtr element) : m_element(std::move(element)) {}
     /// A handle for a DOM node: empty when the node is not an element.
@@ -29,7 +29,7 @@ public:
         m_depth = 0;
     }
 
-private:
+  private:
     IXMLDOMElementPtr m_element;
     std::uint32_t m_depth = 0;
 };
@@ -37,7 +37,7 @@ private:
 /// One output document's XML back end: DOM (held in memory, saved at the end) or
 /// streaming (written front to back). Operations return statuses.
 class IVdXmlDoc : public CVdXmlRefCount {
-public:
+  public:
     enum enmDocType { DOCTYPE_DOM = 0, DOCTYPE_STREAM = 1 };
 
     /// True when other is a back end of the same kind over the same engine object.
@@ -51,8 +51,9 @@ public:
     virtual enmDocType GetDocType() const = 0;
     virtual long SetProperty(const _bstr_t& name, const _variant_t& value) = 0;
     virtual long InsertProcessingInstruction(const _bstr_t& target, const _bstr_t& data) = 0;
-    virtual long CreateElement(VDXML_ELEMENT* parent, const _bstr_t& name, const _bstr_t& namespaceURI,
-                               const std::list<VDXML_ATTRIBUTE>* attrs, VDXML_ELEMENT* out) = 0;
+    virtual long CreateElement(VDXML_ELEMENT* parent, const _bstr_t& name,
+                               const _bstr_t& namespaceURI, const std::list<VDXML_ATTRIBUTE>* attrs,
+                               VDXML_ELEMENT* out) = 0;
     virtual long CreateRootElement(const _bstr_t& name, const _bstr_t& namespaceURI,
                                    std::list<VDXML_ATTRIBUTE>* attrs, VDXML_ELEMENT* out) = 0;
     virtual long InsertText(VDXML_ELEMENT* element, const _bstr_t& text) = 0;

@@ -12,20 +12,20 @@ class CVdXmlProject;
 struct VDXML_PROJECT;
 
 class CVdXmlDocumentBase : public CVdXmlNodeBase {
-public:
+  public:
     CVdXmlDocumentBase() = default;
     CVdXmlDocumentBase(const CVdXmlDocumentBase&) = delete;
     CVdXmlDocumentBase& operator=(const CVdXmlDocumentBase&) = delete;
 
-protected:
+  protected:
     /// E_FAIL when this document has a back end already or root is null; otherwise the
     /// status of root->Initialize, adopting root when that succeeds.
-    long Initialize(const _vdxml_ptr<CVdXmlRoot>& root, IVdXmlDoc::enmDocType docType, const _bstr_t& fileName,
-                    int writeComments);
+    long Initialize(const _vdxml_ptr<CVdXmlRoot>& root, IVdXmlDoc::enmDocType docType,
+                    const _bstr_t& fileName, int writeComments);
 };
 
 class CVdXmlDocument : public CVdXmlDocumentBase {
-public:
+  public:
     enum enmNode { NODE_ROOT = 1, NODE_APPLICATION = 2, NODE_UNITS = 3 };
 
     CVdXmlDocument() = default;
@@ -46,14 +46,14 @@ public:
     /// Reads a root element into root: company, source location, application, version, units.
     static long Read(VDXML_ELEMENT& element, VDXML_ROOT& root);
 
-protected:
+  protected:
     long InsertRoot();
     long InsertVersion(const CVdXmlNode& parent, const VDXML_VERSION& version);
     long InsertUnits(const CVdXmlNode& parent, const VDXML_UNITS& units);
-    long InsertItemName(const CVdXmlNode& parent, enmNode n, const _bstr_t& tag, const VDXML_ITEMNAME& item,
-                        CVdXmlNode*& out);
+    long InsertItemName(const CVdXmlNode& parent, enmNode n, const _bstr_t& tag,
+                        const VDXML_ITEMNAME& item, CVdXmlNode*& out);
 
-private:
+  private:
     CVdXmlNode* CreateNode(enmNode n) { return m_nodes.CreateNode(n, *this); }
 
     CVdXmlNodeTable<enmNode> m_nodes;

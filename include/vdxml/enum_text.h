@@ -12,7 +12,7 @@ struct VdXmlEnumText {
 
 /// A view of a constant table of enumerated texts.
 class VdXmlEnumTable {
-public:
+  public:
     constexpr VdXmlEnumTable() = default;
     template <std::size_t N>
     constexpr VdXmlEnumTable(const VdXmlEnumText (&items)[N]) : m_items(items), m_count(N) {}
@@ -26,7 +26,7 @@ public:
     const VdXmlEnumText* begin() const { return m_items; }
     const VdXmlEnumText* end() const { return m_items + m_count; }
 
-private:
+  private:
     const VdXmlEnumText* m_items = nullptr;
     std::size_t m_count = 0;
 };

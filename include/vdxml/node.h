@@ -15,7 +15,7 @@
 
 /// The root pointer shared by every node of a document, and the static value readers.
 class CVdXmlNodeBase {
-public:
+  public:
     CVdXmlNodeBase() = default;
     CVdXmlNodeBase(const CVdXmlNodeBase& other) = default;  // shares the root
     CVdXmlNodeBase& operator=(const CVdXmlNodeBase&) = delete;
@@ -27,7 +27,7 @@ public:
     /// The root's back end, or null when there is no root or no back end.
     _vdxml_ptr<IVdXmlDoc> GetXmlDocument() const;
 
-protected:
+  protected:
     /// E_FAIL for a null root; S_OK when it is the node's root already; else shares it.
     long Initialize(const _vdxml_ptr<CVdXmlRoot>& root);
 
@@ -40,9 +40,10 @@ protected:
     static long ReadValues(VDXML_ELEMENT& element, const VDXML_MAP_PARSE_NODEDATA& map);
     /// Converts one text into one destination by the format; E_FAIL for a null destination
     /// or an unknown format.
-    static long AssignValue(const _bstr_t& text, VDXML_PARSE_NODEDATA::enmFormat format, void* data);
+    static long AssignValue(const _bstr_t& text, VDXML_PARSE_NODEDATA::enmFormat format,
+                            void* data);
 
-private:
+  private:
     static long _ReadValues(VDXML_ELEMENT& element, const VDXML_MAP_PARSE_NODEDATA& map, int level);
 
     _vdxml_ptr<CVdXmlRoot> m_root;
@@ -52,7 +53,7 @@ private:
 using VDXML_ATTRIBUTES = std::list<VDXML_ATTRIBUTE>;
 
 class CVdXmlNode : public CVdXmlNodeBase {
-public:
+  public:
     /// A node without a root: it takes the root of the parent given to Create.
     CVdXmlNode();
     /// A node sharing owner's root.
@@ -64,9 +65,11 @@ public:
     /// Creates this node's element as the document's root element.
     long Create(const _bstr_t& name, std::list<VDXML_ATTRIBUTE>* attrs);
     /// Creates this node's element as the last child of parent.
-    long Create(VDXML_ELEMENT* parent, const _bstr_t& name, const std::list<VDXML_ATTRIBUTE>* attrs);
+    long Create(VDXML_ELEMENT* parent, const _bstr_t& name,
+                const std::list<VDXML_ATTRIBUTE>* attrs);
     /// Creates this node's element below parent's element, taking parent's root when needed.
-    long Create(const CVdXmlNode& parent, const _bstr_t& name, const std::list<VDXML_ATTRIBUTE>* attrs);
+    long Create(const CVdXmlNode& parent, const _bstr_t& name,
+                const std::list<VDXML_ATTRIBUTE>* attrs);
     /// Binds this node to an existing DOM node below owner's document.
     long AssignNode(const CVdXmlNode& owner, IXMLDOMNodePtr node);
 
@@ -75,7 +78,8 @@ public:
     VDXML_ELEMENT* GetPreviousEntry() const { return m_previous; }
 
     /// A text entry; the text passes through the code page and loses control characters.
-    long InsertEntry(const _bstr_t& name, _bstr_t value, const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
+    long InsertEntry(const _bstr_t& name, _bstr_t value,
+                     const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
     /// A fixed-point number with precision decimals. NaN, infinities and values not strictly
     /// within +-DBL_MAX are not written: S_FALSE.
     long InsertEntry(const _bstr_t& name, double value, unsigned int precision,
@@ -84,7 +88,8 @@ public:
     long InsertEntry(const _bstr_t& name, float value, unsigned int precision,
                      const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
     /// A signed 32-bit number (the value is taken modulo 2^32).
-    long InsertEntry(const _bstr_t& name, long value, const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
+    long InsertEntry(const _bstr_t& name, long value,
+                     const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
     /// An unsigned 32-bit number (the value is taken modulo 2^32).
     long InsertEntry(const _bstr_t& name, unsigned long value,
                      const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
@@ -95,12 +100,15 @@ public:
     /// A date-time entry "YYYY-MM-DDThh:mm:ss.ssss" carrying "dt:dt" = "datetime".
     long InsertEntryDateTimeTm(const _bstr_t& name, const tm& t, double fraction,
                                const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
-    long InsertEntryDateTimeMjd(const _bstr_t& name, double mjd, const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
+    long InsertEntryDateTimeMjd(const _bstr_t& name, double mjd,
+                                const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
     long InsertEntryDateTimeOle(const _bstr_t& name, double oleDate,
                                 const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
     /// A time span in days as "[-]PnDTnHnMn.nnnnS".
-    long InsertEntryTimeSpanMjd(const _bstr_t& name, double days, const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
-    long InsertEntryTimeSpanOle(const _bstr_t& name, double days, const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
+    long InsertEntryTimeSpanMjd(const _bstr_t& name, double days,
+                                const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
+    long InsertEntryTimeSpanOle(const _bstr_t& name, double days,
+                                const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
 
     /// E_FAIL for an empty text or without back end; S_OK (nothing written) otherwise.
     long InsertComment(const _bstr_t& text) const;
@@ -118,7 +126,8 @@ public:
     long InsertError(const _bstr_t& tag, const VDXML_ERROR& error) const;
     long InsertWarning(const _bstr_t& tag, const VDXML_WARNING& warning, CVdXmlNode& out) const;
     long InsertWarning(const _bstr_t& tag, const VDXML_WARNING& warning) const;
-    long InsertMinMax(const _bstr_t& tag, const VDXML_MINMAX& mm, unsigned int precision, CVdXmlNode& out) const;
+    long InsertMinMax(const _bstr_t& tag, const VDXML_MINMAX& mm, unsigned int precision,
+                      CVdXmlNode& out) const;
     long InsertMinMax(const _bstr_t& tag, const VDXML_MINMAX& mm, unsigned int precision) const;
     /// "Start", "End", "Span"; a missing one is computed from the other two and marked.
     long InsertTimeSpan(const _bstr_t& tag, const VDXML_TIMESPAN& ts, CVdXmlNode& out) const;
@@ -132,16 +141,17 @@ public:
     /// "vsrc" = "c", for values a writer computed rather than received.
     static const std::list<VDXML_ATTRIBUTE> m_listAttrValueSourceComputed;
 
-protected:
+  protected:
     using CVdXmlNodeBase::Initialize;
     /// Passes text through the single-byte code page, turning control bytes, DEL, the soft
     /// hyphen and the code page's unassigned bytes into spaces.
     void ReplaceSpecialCharacters(_bstr_t& text) const;
 
-private:
+  private:
     long PrepareForNewElement(bool clearElement);
     VDXML_ELEMENT* PrepareEntry() const;
-    long InsertFormatted(const _bstr_t& name, const char* text, const std::list<VDXML_ATTRIBUTE>* attrs) const;
+    long InsertFormatted(const _bstr_t& name, const char* text,
+                         const std::list<VDXML_ATTRIBUTE>* attrs) const;
     long InsertEnumText(const wchar_t* text, long numberStatus) const;
 
     VDXML_ELEMENT* m_element = nullptr;

@@ -9,7 +9,7 @@
 
 template <class Id>
 class CVdXmlNodeTable {
-public:
+  public:
     CVdXmlNodeTable() = default;
     CVdXmlNodeTable(const CVdXmlNodeTable&) = delete;
     CVdXmlNodeTable& operator=(const CVdXmlNodeTable&) = delete;
@@ -31,6 +31,6 @@ public:
     void Clear() { m_nodes.clear(); }
     bool Empty() const { return m_nodes.empty(); }
 
-private:
+  private:
     std::map<Id, std::unique_ptr<CVdXmlNode>> m_nodes;
 };

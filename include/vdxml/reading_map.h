@@ -25,10 +25,10 @@ struct VDXML_PARSE_NODEDATA {
 
 /// Rows keyed by name + level in decimal ("Name2"); keys compare as UTF-16 code units.
 class VDXML_MAP_PARSE_NODEDATA : public std::map<_bstr_t, VDXML_PARSE_NODEDATA> {
-public:
+  public:
     /// Adds a row; when the key exists already the first row stays and this one is dropped.
-    void AddEntry(const _bstr_t& name, std::int32_t level, VDXML_PARSE_NODEDATA::enmFormat format, void* pData,
-                  std::uint8_t* pFlags = nullptr, std::uint8_t flagMask = 0);
+    void AddEntry(const _bstr_t& name, std::int32_t level, VDXML_PARSE_NODEDATA::enmFormat format,
+                  void* pData, std::uint8_t* pFlags = nullptr, std::uint8_t flagMask = 0);
     /// The key of a row: the element name followed by its level in decimal.
     static _bstr_t MakeKey(const _bstr_t& name, std::int32_t level);
 

@@ -62,7 +62,7 @@ struct VDXML_BASE {
     std::int32_t nType = VDXML_TYPE_NONE;
     bool bOmit = false;
 
-protected:
+  protected:
     explicit VDXML_BASE(std::int32_t type) : nType(type) {}
     VDXML_BASE(const VDXML_BASE&) = default;
     VDXML_BASE& operator=(const VDXML_BASE&) = default;

@@ -7,7 +7,7 @@
 
 /// Objects start with the count 1, owned by their creator, and delete themselves at 0.
 class CVdXmlRefCount {
-public:
+  public:
     virtual ~CVdXmlRefCount() = default;
     virtual void AddRef() { ++m_count; }
     virtual void Release() {
@@ -21,12 +21,12 @@ public:
     /// Called just before the object deletes itself.
     virtual void OnFinalRelease() {}
 
-protected:
+  protected:
     CVdXmlRefCount() = default;
     CVdXmlRefCount(const CVdXmlRefCount&) : m_count(1) {}
     CVdXmlRefCount& operator=(const CVdXmlRefCount&) { return *this; }
 
-private:
+  private:
     std::int32_t m_count = 1;
 };
 
@@ -34,7 +34,7 @@ private:
 /// releases one. Assigning adds the new reference before releasing the old one.
 template <class T>
 class _vdxml_ptr {
-public:
+  public:
     _vdxml_ptr() noexcept = default;
     _vdxml_ptr(std::nullptr_t) noexcept {}
     /// Adopts a fresh object's initial reference when addRef is false.
@@ -73,6 +73,6 @@ public:
     friend bool operator==(const _vdxml_ptr& a, const _vdxml_ptr& b) { return a.m_p == b.m_p; }
     friend bool operator!=(const _vdxml_ptr& a, const _vdxml_ptr& b) { return a.m_p != b.m_p; }
 
-private:
+  private:
     T* m_p = nullptr;
 };

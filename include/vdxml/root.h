@@ -7,7 +7,7 @@
 #include "vdxml/refcount.h"
 
 class CVdXmlRoot : public CVdXmlRefCount, public VDXML_ROOT {
-public:
+  public:
     explicit CVdXmlRoot(const VDXML_ROOT& root);
     ~CVdXmlRoot() override;
     CVdXmlRoot(const CVdXmlRoot&) = delete;
@@ -30,7 +30,7 @@ public:
     static const wchar_t* AngularUnitText(std::uint32_t code);
     static const wchar_t* TimeSystemText(std::uint32_t code);
 
-private:
+  private:
     long GenerateTempFilename(_bstr_t& name);
 
     int m_writeComments = 0;

@@ -7,7 +7,7 @@ namespace vdxml_test {
 
 /// A fresh, empty directory below the system's temporary directory, removed by the destructor.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -16,7 +16,7 @@ public:
     /// path() + "/" + name
     std::string file(const std::string& name) const;
 
-private:
+  private:
     std::string m_path;
 };
 

@@ -38,7 +38,8 @@ using IXMLDOMDocument2Ptr = _com_ptr_t<IXMLDOMDocument2>;
 inline constexpr const wchar_t* kDataTypesNamespace = L"urn:schemas-microsoft-com:datatypes";
 
 struct IXMLDOMNode : IUnknown {
-    static constexpr IID iid = {0x2933BF80, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+    static constexpr IID iid = {
+        0x2933BF80, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
     virtual DOMNodeType GetnodeType() = 0;
     /// The qualified name exactly as written (prefix included); "#text" etc. for other nodes.
     virtual _bstr_t GetnodeName() = 0;
@@ -56,7 +57,8 @@ struct IXMLDOMNode : IUnknown {
 };
 
 struct IXMLDOMElement : IXMLDOMNode {
-    static constexpr IID iid = {0x2933BF86, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+    static constexpr IID iid = {
+        0x2933BF86, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
     /// Sets an attribute; "xmlns" and "xmlns:p" declare namespaces.
     virtual void setAttribute(const _bstr_t& name, const _variant_t& value) = 0;
     /// The attribute's value as a string variant, or an empty variant when absent.
@@ -64,11 +66,13 @@ struct IXMLDOMElement : IXMLDOMNode {
 };
 
 struct IXMLDOMText : IXMLDOMNode {
-    static constexpr IID iid = {0x2933BF87, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+    static constexpr IID iid = {
+        0x2933BF87, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
 };
 
 struct IXMLDOMProcessingInstruction : IXMLDOMNode {
-    static constexpr IID iid = {0x2933BF89, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+    static constexpr IID iid = {
+        0x2933BF89, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
 };
 
 /// Where and why a load failed.
@@ -80,13 +84,16 @@ struct XmlParseError {
 };
 
 struct IXMLDOMDocument2 : IXMLDOMNode {
-    static constexpr IID iid = {0x2933BF95, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
+    static constexpr IID iid = {
+        0x2933BF95, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
     /// Creates a node not yet in the tree; only NODE_ELEMENT is supported (a qualified name
     /// and a namespace URI; an empty URI means no namespace).
-    virtual IXMLDOMNodePtr createNode(const _variant_t& type, const _bstr_t& name, const _bstr_t& namespaceURI) = 0;
+    virtual IXMLDOMNodePtr createNode(const _variant_t& type, const _bstr_t& name,
+                                      const _bstr_t& namespaceURI) = 0;
     virtual IXMLDOMTextPtr createTextNode(const _bstr_t& data) = 0;
     /// Target "xml" makes the document's declaration: its data sets version and encoding.
-    virtual IXMLDOMProcessingInstructionPtr createProcessingInstruction(const _bstr_t& target, const _bstr_t& data) = 0;
+    virtual IXMLDOMProcessingInstructionPtr createProcessingInstruction(const _bstr_t& target,
+                                                                        const _bstr_t& data) = 0;
     /// Accepts "SelectionNamespaces" and "SelectionLanguage"; other names raise E_INVALIDARG.
     virtual void setProperty(const _bstr_t& name, const _variant_t& value) = 0;
     virtual _variant_t getProperty(const _bstr_t& name) = 0;

@@ -9,7 +9,7 @@
 #include <string_view>
 
 class _bstr_t {
-public:
+  public:
     _bstr_t() noexcept = default;
     _bstr_t(const wchar_t* text);
     _bstr_t(const char* utf8);
@@ -44,16 +44,22 @@ public:
     /// characters beyond the Basic Multilingual Plane sort as their surrogate pairs.
     static int Compare(std::wstring_view a, std::wstring_view b) noexcept;
 
-    friend bool operator==(const _bstr_t& a, const _bstr_t& b) noexcept { return a.view() == b.view(); }
+    friend bool operator==(const _bstr_t& a, const _bstr_t& b) noexcept {
+        return a.view() == b.view();
+    }
     friend bool operator!=(const _bstr_t& a, const _bstr_t& b) noexcept { return !(a == b); }
-    friend bool operator<(const _bstr_t& a, const _bstr_t& b) noexcept { return Compare(a.view(), b.view()) < 0; }
+    friend bool operator<(const _bstr_t& a, const _bstr_t& b) noexcept {
+        return Compare(a.view(), b.view()) < 0;
+    }
     friend bool operator>(const _bstr_t& a, const _bstr_t& b) noexcept { return b < a; }
     friend bool operator<=(const _bstr_t& a, const _bstr_t& b) noexcept { return !(b < a); }
     friend bool operator>=(const _bstr_t& a, const _bstr_t& b) noexcept { return !(a < b); }
-    friend bool operator==(const _bstr_t& a, const wchar_t* b) noexcept { return a.view() == std::wstring_view(b ? b : L""); }
+    friend bool operator==(const _bstr_t& a, const wchar_t* b) noexcept {
+        return a.view() == std::wstring_view(b ? b : L"");
+    }
     friend bool operator!=(const _bstr_t& a, const wchar_t* b) noexcept { return !(a == b); }
 
-private:
+  private:
     struct Data;
     void Assign(std::wstring&& text);
     void Release() noexcept;

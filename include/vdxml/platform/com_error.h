@@ -9,7 +9,7 @@
 #include "vdxml/platform/status.h"
 
 class _com_error : public std::exception {
-public:
+  public:
     explicit _com_error(long hr, _bstr_t description = _bstr_t()) noexcept;
     long Error() const noexcept { return m_hr; }
     _bstr_t Description() const { return m_description; }
@@ -17,7 +17,7 @@ public:
     const wchar_t* ErrorMessage() const noexcept;
     const char* what() const noexcept override { return m_what.c_str(); }
 
-private:
+  private:
     long m_hr;
     _bstr_t m_description;
     std::wstring m_message;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <utility>
 
 #include "vdxml/platform/com_error.h"
@@ -10,7 +11,7 @@
 
 template <class I>
 class _com_ptr_t {
-public:
+  public:
     using Interface = I;
 
     _com_ptr_t() noexcept = default;
@@ -33,7 +34,7 @@ public:
         return *this;
     }
     _com_ptr_t& operator=(_com_ptr_t&& other) noexcept {
-        if (this != &other) {
+        if (this != std::addressof(other)) {
             Release();
             m_p = std::exchange(other.m_p, nullptr);
         }
@@ -96,7 +97,7 @@ public:
     friend bool operator==(const _com_ptr_t& a, std::nullptr_t) { return a.m_p == nullptr; }
     friend bool operator!=(const _com_ptr_t& a, std::nullptr_t) { return a.m_p != nullptr; }
 
-private:
+  private:
     void Reset(I* p) noexcept {
         if (p == m_p) return;
         if (p) p->AddRef();

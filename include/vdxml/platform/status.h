@@ -8,7 +8,9 @@
 using HRESULT = long;
 
 namespace vdxml_detail {
-constexpr long FromHresult(std::uint32_t hr) { return static_cast<long>(static_cast<std::int32_t>(hr)); }
+constexpr long FromHresult(std::uint32_t hr) {
+    return static_cast<long>(static_cast<std::int32_t>(hr));
+}
 }  // namespace vdxml_detail
 
 constexpr long S_OK = 0;
@@ -27,7 +29,8 @@ constexpr long REGDB_E_CLASSNOTREG = vdxml_detail::FromHresult(0x80040154u);
 constexpr long HRESULT_FROM_WIN32(unsigned long code) {
     return static_cast<long>(code) <= 0
                ? static_cast<long>(code)
-               : vdxml_detail::FromHresult(0x80070000u | (static_cast<std::uint32_t>(code) & 0xFFFFu));
+               : vdxml_detail::FromHresult(0x80070000u |
+                                           (static_cast<std::uint32_t>(code) & 0xFFFFu));
 }
 
 constexpr bool SUCCEEDED(long hr) { return hr >= 0; }

@@ -35,7 +35,7 @@ struct IUnknown {
     virtual unsigned long AddRef() = 0;
     virtual unsigned long Release() = 0;
 
-protected:
+  protected:
     virtual ~IUnknown() = default;
 };
 

@@ -19,14 +19,15 @@ enum VARENUM : std::uint16_t {
 };
 
 class _variant_t {
-public:
+  public:
     _variant_t() noexcept = default;
     _variant_t(const _bstr_t& text) : m_type(VT_BSTR), m_text(text) {}
     _variant_t(const wchar_t* text) : m_type(VT_BSTR), m_text(text) {}
     _variant_t(const char* utf8) : m_type(VT_BSTR), m_text(utf8) {}
     _variant_t(int value) noexcept : m_type(VT_I4), m_int(value) {}
     _variant_t(long value) noexcept : m_type(VT_I8), m_int(value) {}
-    _variant_t(double value, VARENUM type = VT_R8) noexcept : m_type(type == VT_DATE ? VT_DATE : VT_R8), m_double(value) {}
+    _variant_t(double value, VARENUM type = VT_R8) noexcept
+        : m_type(type == VT_DATE ? VT_DATE : VT_R8), m_double(value) {}
     _variant_t(bool value) noexcept : m_type(VT_BOOL), m_int(value ? 1 : 0) {}
     /// Holds an interface with a reference added.
     _variant_t(IUnknown* object) : m_type(VT_UNKNOWN), m_object(object) {}
@@ -48,7 +49,7 @@ public:
     /// time of day is the absolute value of the fraction) in the form described at ToString.
     static _bstr_t FormatDate(double oleDate);
 
-private:
+  private:
     VARENUM m_type = VT_EMPTY;
     _bstr_t m_text;
     long m_int = 0;
