@@ -17,5 +17,3 @@ else()
     endif()
 endif()
 
-# The whole area as one test as well, so that `ctest -R geodesy` selects it by name.
-add_test(NAME ${VDXML_AREA_TARGET} COMMAND ${VDXML_AREA_TARGET})
