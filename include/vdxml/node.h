@@ -52,6 +52,24 @@ class CVdXmlNodeBase {
 /// Attribute lists, passed by pointer (null for none).
 using VDXML_ATTRIBUTES = std::list<VDXML_ATTRIBUTE>;
 
+// ---- Geometry blocks: records and element classes (see geometry_records.h) ----
+struct VDXML_POINT;
+struct VDXML_QLTY;
+struct VDXML_CARTESIAN;
+struct VDXML_GEODETIC;
+struct VDXML_GRID;
+struct VDXML_COORD;
+struct VDXML_SD;
+struct VDXML_DCARTESIAN;
+struct VDXML_DGEODETIC;
+struct VDXML_DGRID;
+struct VDXML_DCOORD;
+enum VDXML_COORD_TYPE : std::int32_t;  // VDXML_COORD::enmType
+class CVdXmlPoint;
+class CVdXmlCoord;
+class CVdXmlDCoord;
+// ---- end of geometry forward declarations ----
+
 class CVdXmlNode : public CVdXmlNodeBase {
   public:
     /// A node without a root: it takes the root of the parent given to Create.
@@ -135,6 +153,48 @@ class CVdXmlNode : public CVdXmlNodeBase {
     long InsertTimeSpan(const _bstr_t& tag, const VDXML_VEC_TIMESPAN& spans) const;
     long InsertVersion(const VDXML_VERSION& version, CVdXmlNode& out) const;
     long InsertVersion(const VDXML_VERSION& version) const;
+
+    // ---- Geometry blocks: points, coordinates, quality, coordinate differences ----
+    // Each writer appends its entries to this node, in a fixed order, and returns the first
+    // failure (what was written stays). Numbers use 5 decimals for lengths, 15 for angles
+    // and 8 for cofactors.
+
+    /// Writes a "Pnt" element below this node through point.Create.
+    long InsertPoint(const VDXML_POINT& point, CVdXmlPoint& out) const;
+    /// Writes a "Crd" element below this node through coord.Create.
+    long InsertCoord(const VDXML_COORD& coord, CVdXmlCoord& out) const;
+    /// Writes a "DCrd" element below this node through dcoord.Create.
+    long InsertDCoord(const VDXML_DCOORD& dcoord, CVdXmlDCoord& out) const;
+
+    /// "X", "Y", "Z"; E_FAIL when the coordinates are not flagged as given.
+    long InsertCartesian(const VDXML_CARTESIAN& xyz) const;
+    /// "Lat", "Lon" (15 decimals), "HE", "HO", each by its flag; E_FAIL when none is flagged.
+    long InsertGeodetic(const VDXML_GEODETIC& llh) const;
+    /// "E", "N", "HE", "HO", each by its flag; E_FAIL when none is flagged.
+    long InsertGrid(const VDXML_GRID& enh) const;
+    /// Cofactors of the given dimension with M0 and the derived standard deviations "Sd1" to
+    /// "Sd3" (marked computed). Dimension 1 writes M0, Q33, Sd3; 2 writes M0, Q11, Q12, Q22,
+    /// Sd1, Sd2; 3 writes all. E_FAIL for dimension 0.
+    long InsertQlty(VDXML_COORD_TYPE dimension, const VDXML_QLTY& qlty) const;
+    /// The coordinate quality "Pos", "Hgt", "PosHgt" of the given dimension, all computed from
+    /// the cofactors (negative or NaN sums count as 0). E_FAIL for dimension 0.
+    long InsertCQ(VDXML_COORD_TYPE dimension, const VDXML_QLTY& qlty) const;
+
+    /// "DX", "DY", "DZ"; E_FAIL when the differences are not flagged as given.
+    long InsertDCartesian(const VDXML_DCARTESIAN& dxyz) const;
+    /// "DLat", "DLon", "DH", "Azi", "Zen", "DistS", "DistHz", "D2D", "D3D"; missing height
+    /// differences and distances are derived from the zenith angle (marked computed), angles
+    /// are reduced by whole turns. E_FAIL when nothing is written.
+    long InsertDGeodetic(const VDXML_DGEODETIC& dllh) const;
+    /// "DE", "DN", "DH", "Azi", "Dir", "Zen", "DistS", "DistHz", "D2D", "D3D", derived as for
+    /// InsertDGeodetic.
+    long InsertDGrid(const VDXML_DGRID& denh) const;
+    /// Absolute standard deviations, each by its flag: angles 15 decimals, lengths 5.
+    long InsertSdAbs(const VDXML_SD& sd) const;
+    /// Relative standard deviations, each followed by its unit as a comment ("rad.km", "ppm",
+    /// "m/sqrt(km)" ...); E_FAIL after an entry whose unit the document's units do not name.
+    long InsertSdRel(const VDXML_SD& sd) const;
+    // ---- end of geometry blocks ----
 
     /// "dt:dt" = "datetime", shared by all nodes.
     static const std::list<VDXML_ATTRIBUTE> m_listAttrDateTime;

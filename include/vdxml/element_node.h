@@ -1,0 +1,42 @@
+// CVdXmlElementNode: the common ground of element classes that keep the wrappers of the
+// sub-elements they create in a child-node table. It binds the wrapper to its parent's
+// document, creates the element, hands out table nodes and writes item-name sub-elements.
+// Each derived class names its table ids in its own enmNode and exposes GetNode(enmNode).
+#pragma once
+
+#include "vdxml/node.h"
+#include "vdxml/node_table.h"
+
+class CVdXmlElementNode : public CVdXmlNode {
+  public:
+    CVdXmlElementNode() = default;
+    /// A wrapper sharing owner's root.
+    explicit CVdXmlElementNode(const CVdXmlNodeBase& owner) : CVdXmlNode(owner) {}
+    ~CVdXmlElementNode() override { m_nodes.Clear(); }
+
+    /// The item-name writer of every node stays reachable beside the table variant below.
+    using CVdXmlNode::InsertItemName;
+
+  protected:
+    /// Clears the child-node table, then binds the wrapper to root (E_FAIL for a null root).
+    long Initialize(const _vdxml_ptr<CVdXmlRoot>& root);
+
+    /// The common start of every Create: clears the child-node table, takes over the parent's
+    /// root (E_FAIL when it has none) and creates this wrapper's element below the parent.
+    long CreateElement(const CVdXmlNode& parent, const _bstr_t& tag);
+
+    /// A new table node under id, sharing this wrapper's root; null when id holds one already.
+    CVdXmlNode* CreateTableNode(int id) { return m_nodes.CreateNode(id, *this); }
+    /// The table node under id, or null.
+    CVdXmlNode* GetTableNode(int id) const { return m_nodes.GetNode(id); }
+    /// Creates table node id as element tag below parent; E_FAIL when id holds a node already.
+    long CreateTableElement(const CVdXmlNode& parent, int id, const _bstr_t& tag, CVdXmlNode*& out);
+
+    /// Creates table node id as element tag below parent and writes the item name into it.
+    /// E_FAIL when the table holds a node for id already or the item's name is empty.
+    long InsertItemName(const CVdXmlNode& parent, int id, const _bstr_t& tag,
+                        const VDXML_ITEMNAME& item, CVdXmlNode*& out);
+
+  private:
+    CVdXmlNodeTable<int> m_nodes;
+};

@@ -1,0 +1,29 @@
+// Texts of the enumerated values of the geometry elements, written as comments after their
+// codes: point classes and subclasses, position and height sources, coordinate dimensions and
+// averaging status bits.
+#pragma once
+
+#include <cstdint>
+
+#include "vdxml/enum_text.h"
+#include "vdxml/platform/bstr.h"
+
+namespace VdXml {
+
+/// Point classes 1 "Estimated" to 8 "Control".
+extern const VdXmlEnumTable enumPointClass;
+/// Point subclasses 1 "Adjusted Height" to 14 "Level Processed".
+extern const VdXmlEnumTable enumPointSubClass;
+/// Position and height sources 1 "Fixed by Pen" to 9 "User entered".
+extern const VdXmlEnumTable enumCoordSource;
+/// Coordinate dimensions 1 "1D", 2 "2D", 3 "3D".
+extern const VdXmlEnumTable enumCoordType;
+/// Averaging status bits 0x01 "Use never", 0x02 "Use always", 0x04 "Not used",
+/// 0x08 "Out of limit".
+extern const VdXmlEnumTable enumAvgStatusBits;
+
+/// The texts of the set averaging status bits, lowest bit first, joined by ", "; empty when
+/// no known bit is set.
+_bstr_t AvgStatusText(std::uint8_t status);
+
+}  // namespace VdXml
