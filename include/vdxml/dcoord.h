@@ -47,4 +47,8 @@ class CVdXmlDCoord : public CVdXmlElementNode {
     long InsertSdAbs(const CVdXmlNode& parent, const VDXML_SD& sd) const;
     /// "SdRel" below parent.
     long InsertSdRel(const CVdXmlNode& parent, const VDXML_SD& sd) const;
+
+  private:
+    template <class Block>
+    long InsertQualityAndDeviations(const CVdXmlNode& node, const Block& block, long hr) const;
 };

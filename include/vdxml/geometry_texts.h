@@ -1,6 +1,6 @@
 // Texts of the enumerated values of the geometry elements, written as comments after their
-// codes: point classes and subclasses, position and height sources, coordinate dimensions and
-// averaging status bits.
+// codes: point classes and subclasses, position and height sources, coordinate dimensions,
+// averaging status bits and the units of relative standard deviations.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +21,13 @@ extern const VdXmlEnumTable enumCoordType;
 /// Averaging status bits 0x01 "Use never", 0x02 "Use always", 0x04 "Not used",
 /// 0x08 "Out of limit".
 extern const VdXmlEnumTable enumAvgStatusBits;
+
+/// Units of relative standard deviations: angles by the angular unit code (1 "rad.km"),
+/// height differences by the linear unit code (1 "m/sqrt(km)", 2 "fts/sqrt(km)",
+/// 3 "fti/sqrt(km)"); distances and baselines always "ppm".
+extern const VdXmlEnumTable enumRelativeAngularUnit;
+extern const VdXmlEnumTable enumRelativeHeightUnit;
+extern const _bstr_t textPartsPerMillion;
 
 /// The texts of the set averaging status bits, lowest bit first, joined by ", "; empty when
 /// no known bit is set.

@@ -1,0 +1,36 @@
+// The "Pnt" element: identifier, class, subclass and epoch of a point.
+#include "vdxml/point.h"
+
+#include "entry_sequence.h"
+#include "vdxml/geometry_texts.h"
+#include "vdxml/vocabulary.h"
+
+long CVdXmlPoint::Create(const CVdXmlNode& parent, const VDXML_POINT& point) {
+    if (point.Name.empty()) return E_FAIL;
+    long hr = CreateElement(parent, VdXml::tagPoint);
+    if (FAILED(hr)) return hr;
+    hr = CVdXmlNode::InsertItemName(point);
+    if (FAILED(hr)) return hr;
+    return vdxml_geometry::EntrySequence(*this, hr)
+        .Enumerated(VdXml::tagClass, point.Class, VdXml::enumPointClass)
+        .Enumerated(VdXml::tagSubClass, point.SubClass, VdXml::enumPointSubClass)
+        .Then(VdXmlIsSet(point.Epoch),
+              [&] { return InsertEntryDateTimeMjd(VdXml::tagEpoch, point.Epoch); })
+        .Status();
+}
+
+long CVdXmlPoint::Read(VDXML_ELEMENT& element, VDXML_POINT& point) {
+    if (!element.Element()) return E_FAIL;
+    try {
+        using F = VDXML_PARSE_NODEDATA;
+        VDXML_MAP_PARSE_NODEDATA map;
+        map.AddEntry(VdXml::tagName, 1, F::fmtString, &point.Name);
+        map.AddEntry(VdXml::tagNote, 1, F::fmtString, &point.Note);
+        map.AddEntry(VdXml::tagClass, 1, F::fmtInt, &point.Class);
+        map.AddEntry(VdXml::tagSubClass, 1, F::fmtInt, &point.SubClass);
+        map.AddEntry(VdXml::tagEpoch, 1, F::fmtDateTime, &point.Epoch);
+        return ReadValues(element, map);
+    } catch (const _com_error& e) {
+        return e.Error();
+    }
+}
