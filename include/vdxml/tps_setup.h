@@ -1,0 +1,42 @@
+// CVdXmlTpsSetup: writes and reads the "TpsSetup" element, one occupation of a station by a
+// total station: time, instrument height and orientation, and the "Instrument" with its
+// name, type, serial number, information and nominal accuracy.
+#pragma once
+
+#include "vdxml/element_node.h"
+#include "vdxml/tps_records.h"
+
+class CVdXmlTpsSetup : public CVdXmlElementNode {
+  public:
+    enum enmNode : int { NODE_INSTRUMENT = 1 };
+
+    CVdXmlTpsSetup() = default;
+    explicit CVdXmlTpsSetup(const CVdXmlNodeBase& owner) : CVdXmlElementNode(owner) {}
+    CVdXmlTpsSetup(const CVdXmlTpsSetup&) = delete;
+    CVdXmlTpsSetup& operator=(const CVdXmlTpsSetup&) = delete;
+    ~CVdXmlTpsSetup() override = default;
+
+    /// Writes "TpsSetup" below parent: "Time" (unless unset), "InstrHgt" (5 decimals),
+    /// "InstrOrientation" (15 decimals, when flagged), then "Instrument" with "Name"/"Note"
+    /// (when the name is not empty), "Type", "InstrSn" and "InstrInfo" (when flagged) and
+    /// "TpsInstrAccuracy" (when all three figures are greater than 0).
+    /// E_FAIL, writing nothing and keeping the nodes of the previous Create, without the
+    /// instrument height flag or the instrument's required flags. Stops at the first failing
+    /// write; otherwise the status of the last entry written (S_FALSE for a skipped number).
+    long Create(const CVdXmlNode& parent, const VDXML_TPS_SETUP& setup);
+    /// Reads "InstrHgt", "InstrOrientation" and the instrument's "Type", setting their flags
+    /// (a type sets both required instrument flags). Time, item name, serial number,
+    /// information and accuracy are not read: they keep the values they had.
+    static long Read(VDXML_ELEMENT& element, VDXML_TPS_SETUP& setup);
+
+    /// The "Instrument" node written by the last Create that was not refused, or null.
+    const CVdXmlNode* GetNode(enmNode n) const { return GetTableNode(n); }
+
+  protected:
+    using CVdXmlElementNode::Initialize;
+    /// InsertItemName(parent, id, tag, item, out): see CVdXmlElementNode.
+    using CVdXmlElementNode::InsertItemName;
+
+  private:
+    long InsertInstrument(const VDXML_TPS_INSTRUMENT& instrument);
+};

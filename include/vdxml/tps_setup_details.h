@@ -1,0 +1,26 @@
+// CVdXmlTpsSetupDetails: writes and reads the "TpsSetupDetails" element, the orientation
+// method of a setup as a code followed by its text.
+#pragma once
+
+#include "vdxml/node.h"
+#include "vdxml/tps_records.h"
+
+class CVdXmlTpsSetupDetails : public CVdXmlNode {
+  public:
+    CVdXmlTpsSetupDetails() = default;
+    explicit CVdXmlTpsSetupDetails(const CVdXmlNodeBase& owner) : CVdXmlNode(owner) {}
+    CVdXmlTpsSetupDetails(const CVdXmlTpsSetupDetails&) = delete;
+    CVdXmlTpsSetupDetails& operator=(const CVdXmlTpsSetupDetails&) = delete;
+    ~CVdXmlTpsSetupDetails() override = default;
+
+    /// Writes "TpsSetupDetails" below parent with "Method" and the method's text as a comment.
+    /// E_FAIL, writing nothing, for method 0 or a parent without a document; E_FAIL when the
+    /// element cannot be created (whatever the back end reported); E_FAIL after "Method" for
+    /// a code without a text (above 8).
+    long Create(const CVdXmlNode& parent, const VDXML_TPS_SETUP_DETAILS& details);
+    /// Only checks that element holds an element: the method is not read and keeps its value.
+    static long Read(VDXML_ELEMENT& element, VDXML_TPS_SETUP_DETAILS& details);
+
+  protected:
+    using CVdXmlNode::Initialize;
+};
