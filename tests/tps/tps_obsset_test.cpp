@@ -103,19 +103,6 @@ TEST_P(TpsObsSetWrite, CodesWithoutTextFailAfterTheirNumber) {
     EXPECT_EQ(Nth("TpsObsSet", 1).childNames(), (Names{"Time", "FaceType"}));
 }
 
-TEST_P(TpsObsSetWrite, EveryReflectorAndFaceCodeHasAText) {
-    CVdXmlTpsObsSet set;
-    VDXML_TPS_OBSSET record = HzOnly();
-    record.Reflector.Flags = VDXML_TPS_REFLECTOR::flagReflector;
-    for (std::uint32_t type = 0; type <= 11; ++type) {
-        record.Reflector.Type = type;
-        record.FaceType = type % 3;
-        EXPECT_EQ(set.Create(Application(), record), S_OK) << type;
-    }
-    Written();
-    EXPECT_EQ(Nth("TpsObsSet", 11).child("Reflector")->childText("Type"), "11");
-}
-
 TEST_P(TpsObsSetWrite, NodeTableFollowsWhatWasWritten) {
     CVdXmlTpsObsSet set;
     ASSERT_EQ(set.Create(Application(), FullObsSet()), S_OK);
