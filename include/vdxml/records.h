@@ -11,6 +11,8 @@
 #include "vdxml/platform/variant.h"
 
 /// Record-type codes. Records are told apart by these codes alone, never by run-time type.
+/// Codes marked "built by callers only" belong to records that no reader creates; they sit
+/// beside the codes of the records they go with.
 enum VDXML_TYPE : std::int32_t {
     VDXML_TYPE_NONE = 0,
     VDXML_TYPE_VERSION = 4,
@@ -44,8 +46,13 @@ enum VDXML_TYPE : std::int32_t {
     VDXML_TYPE_TRFRESIDUAL = 35,
     VDXML_TYPE_TRANSFORMATION = 42,
     VDXML_TYPE_COORDINATESYSTEM = 43,
+    VDXML_TYPE_THEMATICAL_RANGELIST = 44,   ///< built by callers only
+    VDXML_TYPE_THEMATICAL_CHOICELIST = 45,  ///< built by callers only
     VDXML_TYPE_THEMATICAL_ATTRIBUTE = 46,
+    VDXML_TYPE_THEMATICAL_ATTRIBUTEDESCRIPTION = 47,  ///< built by callers only
     VDXML_TYPE_THEMATICAL_CODE = 48,
+    VDXML_TYPE_THEMATICAL_CODEGROUP = 49,  ///< built by callers only
+    VDXML_TYPE_THEMATICAL_CODELIST = 50,   ///< built by callers only
     VDXML_TYPE_TPS_REFLECTOR = 51,
     VDXML_TYPE_TPS_OBS_ACCURACY = 52,
     VDXML_TYPE_TPS_OBSSET = 53,
@@ -53,6 +60,8 @@ enum VDXML_TYPE : std::int32_t {
     VDXML_TYPE_TPS_INSTRUMENT = 55,
     VDXML_TYPE_TPS_SETUP_DETAILS = 56,
     VDXML_TYPE_TPS_SETUP = 57,
+    VDXML_TYPE_STAKEOUT_DESIGN = 58,  ///< built by callers only
+    VDXML_TYPE_STAKEOUT_RESULT = 59,  ///< built by callers only
 };
 
 /// The base of every record: deletable through a base pointer, with its type code and the
