@@ -70,6 +70,21 @@ class CVdXmlCoord;
 class CVdXmlDCoord;
 // ---- end of geometry forward declarations ----
 
+// ---- Coordinate systems and transformations: records and element classes (see trf_records.h) ----
+struct VDXML_TRFSTEP;
+struct VDXML_RESIDUAL_CARTESIAN;
+struct VDXML_RESIDUAL_GRID;
+struct VDXML_TRFRESIDUAL;
+struct VDXML_ELLIPSOID;
+struct VDXML_PROJECTION;
+struct VDXML_GEOIDMODEL;
+struct VDXML_CSCSMODEL;
+struct VDXML_TRANSFORMATION;
+struct VDXML_COORDINATESYSTEM;
+class CVdXmlTrfResidual;
+class CVdXmlCoordinateSystem;
+// ---- end of coordinate-system forward declarations ----
+
 class CVdXmlNode : public CVdXmlNodeBase {
   public:
     /// A node without a root: it takes the root of the parent given to Create.
@@ -195,6 +210,42 @@ class CVdXmlNode : public CVdXmlNodeBase {
     /// "m/sqrt(km)" ...); E_FAIL after an entry whose unit the document's units do not name.
     long InsertSdRel(const VDXML_SD& sd) const;
     // ---- end of geometry blocks ----
+
+    // ---- Coordinate systems and transformations ----
+    // Each writer appends to this node in a fixed order and returns the first failure (what
+    // was written stays). Reference models write their item name only when they have a name
+    // and return E_FAIL when they write nothing at all.
+
+    /// One transformation step into its "TrfStep" node: "Name", "Note", "TrfStepType",
+    /// "TrfModel" (unless -1; 0 fails after its number) and "TrfParameters", always, with the
+    /// flagged parameter blocks. The parameter quality uses plain square roots of the
+    /// cofactors (no M0, no clamping; NaN is skipped) and the shift's M0 throughout. S_OK or
+    /// the first failure.
+    long InsertTrfStep(const VDXML_TRFSTEP& step) const;
+    /// "DX", "DY", "DZ"; E_FAIL when the residual is not flagged as given.
+    long InsertResidualCartesian(const VDXML_RESIDUAL_CARTESIAN& residual) const;
+    /// "DE", "DN", "DHE", "DHO", each by its flag; E_FAIL when none is flagged.
+    long InsertResidualGrid(const VDXML_RESIDUAL_GRID& residual) const;
+    /// Writes a "TrfResidual" element below this node through out.Create.
+    long InsertTrfResidual(const VDXML_TRFRESIDUAL& residual, CVdXmlTrfResidual& out) const;
+    /// "Name", "Note", "SemiMajorAxis" and "InverseFlattening" (both only when the axis and
+    /// the flattening are greater than 0).
+    long InsertEllipsoid(const VDXML_ELLIPSOID& ellipsoid) const;
+    /// "Name", "Note", "Type" with its text (when not 0).
+    long InsertProjection(const VDXML_PROJECTION& projection) const;
+    /// "Name", "Note", "Type" with its text (when not 0).
+    long InsertGeoidModel(const VDXML_GEOIDMODEL& geoid) const;
+    /// "Name", "Note", "Method" and "InterpolationType" with their texts (when not 0).
+    long InsertCscsModel(const VDXML_CSCSMODEL& cscs) const;
+    /// "Name", "Note", "Type", "HeightMode", "SourceSystem", "TargetSystem", one "TrfStep"
+    /// per step and "TrfResiduals" (always, with "ResidualDistribution" and one "TrfResidual"
+    /// per residual). E_FAIL, writing nothing, for Type 0. The first failing step or residual
+    /// ends the writer. S_OK or the first failure.
+    long InsertTransformation(const VDXML_TRANSFORMATION& transformation) const;
+    /// Writes a "CoordinateSystem" element below this node through out.Create.
+    long InsertCoordinateSystem(const VDXML_COORDINATESYSTEM& system,
+                                CVdXmlCoordinateSystem& out) const;
+    // ---- end of coordinate systems and transformations ----
 
     /// "dt:dt" = "datetime", shared by all nodes.
     static const std::list<VDXML_ATTRIBUTE> m_listAttrDateTime;
