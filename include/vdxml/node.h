@@ -85,6 +85,20 @@ class CVdXmlTrfResidual;
 class CVdXmlCoordinateSystem;
 // ---- end of coordinate-system forward declarations ----
 
+// ---- GPS, thematic and stakeout: records and element classes ----
+// (gps_records.h, thematic_records.h, stakeout_records.h)
+struct VDXML_ANTENNA;
+struct VDXML_DOPS;
+struct VDXML_THEMATICAL_CODELIST;
+struct VDXML_THEMATICAL_CODEGROUP;
+struct VDXML_THEMATICAL_CODE;
+struct VDXML_THEMATICAL_ATTRIBUTEDESCRIPTION;
+struct VDXML_THEMATICAL_ATTRIBUTE;
+struct VDXML_STAKEOUT_DESIGN;
+struct VDXML_STAKEOUT_RESULT;
+class CVdXmlApplStakeout;
+// ---- end of GPS, thematic and stakeout forward declarations ----
+
 class CVdXmlNode : public CVdXmlNodeBase {
   public:
     /// A node without a root: it takes the root of the parent given to Create.
@@ -246,6 +260,39 @@ class CVdXmlNode : public CVdXmlNodeBase {
     long InsertCoordinateSystem(const VDXML_COORDINATESYSTEM& system,
                                 CVdXmlCoordinateSystem& out) const;
     // ---- end of coordinate systems and transformations ----
+
+    // ---- GPS, thematic and stakeout ----
+    // Each writer appends its element below this node into out and writes its children in a
+    // fixed order, ending at the first failing entry or comment (what was written stays).
+
+    /// "Ant": "AntName", "AntType" with its model text (flagged), "AntSn" (flagged), "AntVO",
+    /// "AntHzO" and, when flagged, the six phase-centre offsets, all lengths with 5 decimals.
+    /// E_FAIL, writing nothing, unless the antenna is flagged as given and named.
+    long InsertAntenna(const VDXML_ANTENNA& antenna, CVdXmlNode& out) const;
+    /// "DOPs" with the flagged "HDOP", "VDOP", "PDOP", "GDOP" (5 decimals). E_FAIL, writing
+    /// nothing, when no flag bit is set; the reserved figure alone gives an empty "DOPs".
+    long InsertDOPs(const VDXML_DOPS& dops, CVdXmlNode& out) const;
+
+    /// "ThematicalCodelist" with the item name, when the name is not empty; never refused.
+    long InsertThematicalCodelist(const VDXML_THEMATICAL_CODELIST& list, CVdXmlNode& out) const;
+    /// "ThematicalCodeGroup" with the item name; E_FAIL, writing nothing, for an empty name.
+    long InsertThematicalCodeGroup(const VDXML_THEMATICAL_CODEGROUP& group, CVdXmlNode& out) const;
+    /// "ThematicalCode": see CVdXmlThematicalCode::Create.
+    long InsertThematicalCode(const VDXML_THEMATICAL_CODE& code, CVdXmlNode& out) const;
+    /// "ThematicalAttrDesc": item name, value type and kind with their texts, the flagged
+    /// default values, range and choice list. E_FAIL, writing nothing, for an empty name or
+    /// a flag byte of 0.
+    long InsertThematicalAttrDesc(const VDXML_THEMATICAL_ATTRIBUTEDESCRIPTION& desc,
+                                  CVdXmlNode& out) const;
+    /// "ThematicalAttr" with the item name and "Value" only (no value type); E_FAIL, writing
+    /// nothing, for an empty name or an attribute not flagged as given.
+    long InsertThematicalAttr(const VDXML_THEMATICAL_ATTRIBUTE& attr, CVdXmlNode& out) const;
+
+    /// Writes one "Stakeout" below this node through stakeout.Create.
+    long InsertStakeout(
+        const std::map<VDXML_STAKEOUT_DESIGN, std::vector<VDXML_STAKEOUT_RESULT>>& designs,
+        CVdXmlApplStakeout& stakeout) const;
+    // ---- end of GPS, thematic and stakeout ----
 
     /// "dt:dt" = "datetime", shared by all nodes.
     static const std::list<VDXML_ATTRIBUTE> m_listAttrDateTime;

@@ -1,0 +1,51 @@
+// One thematic attribute value "ThematicalAttr".
+#include "vdxml/thematic_attribute.h"
+
+#include "elements/observations/thematic_entries.h"
+#include "vdxml/thematic_texts.h"
+#include "vdxml/vocabulary.h"
+
+long vdxml_thematic::WriteAttributeValue(CVdXmlNode& node,
+                                         const VDXML_THEMATICAL_ATTRIBUTE& attribute) {
+    const long hr = node.InsertItemName(attribute.ItemName);
+    if (FAILED(hr)) return hr;
+    switch (attribute.ValueType) {
+        case VDXML_THEMATICAL_VALUE_LONG:
+            return node.InsertEntry(VdXml::tagValue, static_cast<long>(attribute.LongValue));
+        case VDXML_THEMATICAL_VALUE_DOUBLE:
+            return node.InsertEntry(VdXml::tagValue, attribute.DoubleValue, 5);
+        case VDXML_THEMATICAL_VALUE_TEXT:
+            return node.InsertEntry(VdXml::tagValue, attribute.TextValue);
+        default:
+            return hr;  // the other types carry no value
+    }
+}
+
+long CVdXmlThematicalAttribute::Create(const CVdXmlNode& parent,
+                                       const VDXML_THEMATICAL_ATTRIBUTE& attribute) {
+    if (!vdxml_thematic::IsWritable(attribute)) return E_FAIL;
+    long hr = CreateElement(parent, VdXml::tagThematicalAttr);
+    if (FAILED(hr)) return hr;
+    hr = vdxml_thematic::WriteAttributeValue(*this, attribute);
+    if (FAILED(hr)) return hr;
+    return InsertEnumerated(VdXml::tagValueType, attribute.ValueType, VdXml::enumThematicValueType);
+}
+
+long CVdXmlThematicalAttribute::Read(VDXML_ELEMENT& element,
+                                     VDXML_THEMATICAL_ATTRIBUTE& attribute) {
+    if (!element.Element()) return E_FAIL;
+    try {
+        using F = VDXML_PARSE_NODEDATA;
+        using A = VDXML_THEMATICAL_ATTRIBUTE;
+        VDXML_MAP_PARSE_NODEDATA map;
+        map.AddEntry(VdXml::tagName, 1, F::fmtString, &attribute.ItemName.Name, &attribute.Flags,
+                     A::flagAttribute);
+        map.AddEntry(VdXml::tagValue, 1, F::fmtString, &attribute.TextValue, &attribute.Flags,
+                     A::flagAttribute);
+        map.AddEntry(VdXml::tagValueType, 1, F::fmtInt, &attribute.ValueType, &attribute.Flags,
+                     A::flagAttribute);
+        return ReadValues(element, map);
+    } catch (const _com_error& e) {
+        return e.Error();
+    }
+}

@@ -1,0 +1,37 @@
+// One thematic code "ThematicalCode".
+#include "vdxml/thematic_code.h"
+
+#include "elements/geometry/entry_sequence.h"
+#include "elements/observations/thematic_entries.h"
+#include "vdxml/thematic_texts.h"
+#include "vdxml/vocabulary.h"
+
+long vdxml_thematic::WriteCode(CVdXmlNode& node, const VDXML_THEMATICAL_CODE& code) {
+    const long hr = node.InsertItemName(code.ItemName);
+    if (FAILED(hr)) return hr;
+    return vdxml_geometry::EntrySequence(node, hr)
+        .Enumerated(VdXml::tagType, code.Type, VdXml::enumThematicGeometryType)
+        .Text(VdXml::tagThematicalCodeDescription, code.CodeDesc)
+        .Status();
+}
+
+long CVdXmlThematicalCode::Create(const CVdXmlNode& parent, const VDXML_THEMATICAL_CODE& code) {
+    if (!vdxml_thematic::HasName(code.ItemName)) return E_FAIL;
+    const long hr = CreateElement(parent, VdXml::tagThematicalCode);
+    if (FAILED(hr)) return hr;
+    return vdxml_thematic::WriteCode(*this, code);
+}
+
+long CVdXmlThematicalCode::Read(VDXML_ELEMENT& element, VDXML_THEMATICAL_CODE& code) {
+    if (!element.Element()) return E_FAIL;
+    try {
+        using F = VDXML_PARSE_NODEDATA;
+        VDXML_MAP_PARSE_NODEDATA map;
+        map.AddEntry(VdXml::tagName, 1, F::fmtString, &code.ItemName.Name);
+        map.AddEntry(VdXml::tagType, 1, F::fmtInt, &code.Type);
+        map.AddEntry(VdXml::tagThematicalCodeDescription, 1, F::fmtString, &code.CodeDesc);
+        return ReadValues(element, map);
+    } catch (const _com_error& e) {
+        return e.Error();
+    }
+}
