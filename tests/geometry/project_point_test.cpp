@@ -223,7 +223,79 @@ TEST_P(PointWrite, CodeWithoutTextFailsAfterItsEntry) {
     EXPECT_EQ(Pnt(1).childNames(), (Names{"Name", "SCl"}));
 }
 
+// Classes derived from the point write named sub-elements through the protected item-name
+// writer, kept in the point's child-node table under ids of their choice.
+class NamedPartPoint : public CVdXmlPoint {
+  public:
+    using CVdXmlPoint::InsertItemName;
+};
+
+TEST_P(PointWrite, DerivedClassesWriteNamedSubElements) {
+    const auto id = static_cast<CVdXmlPoint::enmNode>(5);
+    NamedPartPoint point;
+    ASSERT_EQ(m_project.InsertPoint(Named(L"P1"), point), S_OK);
+    VDXML_ITEMNAME part;
+    CVdXmlNode* out = nullptr;
+    EXPECT_EQ(point.InsertItemName(point, id, _bstr_t(L"Part"), part, out), E_FAIL);
+    EXPECT_EQ(point.GetNode(id), nullptr);
+    part.Name = L"Cover";
+    part.Note = L"cast iron";
+    ASSERT_EQ(point.InsertItemName(point, id, _bstr_t(L"Part"), part, out), S_OK);
+    ASSERT_NE(out, nullptr);
+    EXPECT_EQ(point.GetNode(id), out);
+    EXPECT_EQ(point.InsertItemName(point, id, _bstr_t(L"Part"), part, out), E_FAIL);
+    // A new Create releases the table's nodes.
+    ASSERT_EQ(m_project.InsertPoint(Named(L"P2"), point), S_OK);
+    EXPECT_EQ(point.GetNode(id), nullptr);
+    Load();
+    EXPECT_EQ(Pnt(0).childNames(), (Names{"Name", "Part"}));
+    EXPECT_EQ(At(Pnt(0), "Part").childNames(), (Names{"Name", "Note"}));
+    EXPECT_EQ(At(Pnt(0), "Part/Note").text, "cast iron");
+    EXPECT_EQ(Pnt(1).childNames(), Names{"Name"});
+}
+
 VDXML_INSTANTIATE_BOTH_BACKENDS(PointWrite);
+
+TEST(GeometryRecords, TypeCodesDefaultsAndCopies) {
+    EXPECT_EQ(VDXML_PROJECT().nType, 9);
+    EXPECT_EQ(VDXML_AVGLIMIT().nType, 7);
+    EXPECT_EQ(VDXML_MODIFIEDGRID().nType, 8);
+    EXPECT_EQ(VDXML_POINT().nType, 14);
+    EXPECT_EQ(VDXML_QLTY().nType, 15);
+    EXPECT_EQ(VDXML_CARTESIAN().nType, 16);
+    EXPECT_EQ(VDXML_GEODETIC().nType, 17);
+    EXPECT_EQ(VDXML_GRID().nType, 18);
+    EXPECT_EQ(VDXML_COORD().nType, 19);
+    EXPECT_EQ(VDXML_SD().nType, 20);
+    EXPECT_EQ(VDXML_DCARTESIAN().nType, 21);
+    EXPECT_EQ(VDXML_DGEODETIC().nType, 22);
+    EXPECT_EQ(VDXML_DGRID().nType, 23);
+    EXPECT_EQ(VDXML_DCOORD().nType, 24);
+
+    const VDXML_PROJECT project;
+    EXPECT_TRUE(VdXmlIsUndefined(project.Timezone));
+    EXPECT_TRUE(VdXmlIsUndefined(project.LeapSecond));
+    EXPECT_EQ(project.Created, 0.0);
+    EXPECT_TRUE(VdXmlIsUndefined(VDXML_POINT().Epoch));
+
+    VDXML_COORD coord;
+    coord.bOmit = true;
+    coord.LocalEnh.Flags = 0x11;
+    coord.LocalEnh.Qlty.M0 = 2.0;
+    const VDXML_COORD copy(coord);
+    EXPECT_EQ(copy.nType, VDXML_TYPE_COORD);
+    EXPECT_TRUE(copy.bOmit);
+    EXPECT_EQ(copy.LocalEnh.nType, VDXML_TYPE_GRID);
+    EXPECT_EQ(copy.LocalEnh.Flags, 0x11);
+    EXPECT_EQ(copy.LocalEnh.Qlty.M0, 2.0);
+    VDXML_POINT point;
+    point.bOmit = true;
+    point.Name = L"P1";
+    VDXML_POINT assigned;
+    assigned = point;
+    EXPECT_TRUE(assigned.bOmit);
+    EXPECT_EQ(assigned.Name, _bstr_t(L"P1"));
+}
 
 TEST(GeometryTexts, ClassSubclassSourceAndDimensionTexts) {
     const std::wstring classes[] = {L"Estimated", L"Navigated", L"SPP",      L"Measured",

@@ -131,29 +131,6 @@ TEST_P(GeometryRead, CoordinateValuesLandByNameAndDepth) {
     EXPECT_EQ(read.LocalLlh.Flags, 0);
 }
 
-TEST_P(GeometryRead, GridPositionIsRead) {
-    StartPoint();
-    VDXML_COORD c;
-    c.LocalEnh.Flags = 0x11;
-    c.LocalEnh.E = 600123.25;
-    c.LocalEnh.N = 200456.5;
-    c.LocalEnh.Qlty.M0 = 1.5;
-    c.LocalEnh.Qlty.Q12 = 0.25;
-    CVdXmlCoord coord;
-    ASSERT_EQ(Point().InsertCoord(c, coord), S_OK);
-    VDXML_ELEMENT element = Load(L"Application/Project/Pnt/Crd");
-    VDXML_COORD read;
-    ASSERT_EQ(CVdXmlCoord::Read(element, read), S_OK);
-    EXPECT_EQ(read.LocalEnh.Flags, 0x01);
-    EXPECT_EQ(read.LocalEnh.E, 600123.25);
-    EXPECT_EQ(read.LocalEnh.N, 200456.5);
-    // The grid's quality lands in the WGS 84 geodetic block, flagged there alone.
-    EXPECT_EQ(read.Wgs84Llh.Flags, 0x10);
-    EXPECT_EQ(read.Wgs84Llh.Qlty.M0, 1.5);
-    EXPECT_EQ(read.Wgs84Llh.Qlty.Q12, 0.25);
-    EXPECT_EQ(read.Wgs84Llh.Qlty.Q13, 0.0);  // not written for dimension 2
-}
-
 VDXML_INSTANTIATE_BOTH_BACKENDS(GeometryRead);
 
 TEST(GeometryReadMaps, DepthCountsNotThePath) {
