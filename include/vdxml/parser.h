@@ -1,0 +1,159 @@
+// Reading whole files as a stream of events: CVdXmlParser walks a loaded file depth-first and,
+// for every element kind it knows, fills a record, announces it to the caller's
+// IVdXmlNotifications object, walks the element's children and announces the element's end.
+// While an element is open its record sits in the table of current records, so a callback sees
+// the element just opened together with every enclosing one (project, point, coordinate ...).
+#pragma once
+
+#include <map>
+
+#include "vdxml/backend.h"
+#include "vdxml/platform/bstr.h"
+#include "vdxml/records.h"
+
+// Records of the element kinds the parser reports; only pointers to them are held here.
+struct VDXML_PROJECT;
+struct VDXML_POINT;
+struct VDXML_COORD;
+struct VDXML_DCOORD;
+struct VDXML_TPS_SETUP;
+struct VDXML_TPS_SETUP_DETAILS;
+struct VDXML_TPS_OBSSET;
+struct VDXML_COORDINATESYSTEM;
+struct VDXML_TRFRESIDUAL;
+struct VDXML_GPSBASELINE;
+struct VDXML_GPS_REFERENCE;
+struct VDXML_GPS_ROVER;
+struct VDXML_THEMATICAL_CODE;
+struct VDXML_THEMATICAL_ATTRIBUTE;
+
+namespace VdXml {
+
+/// The records of the elements that are open at the moment of a notification, one slot per
+/// element kind. A slot is null while no element of its kind is open. The records belong to
+/// whoever sends the notification (the parser, or the record tree while replaying): a
+/// callback that wants to keep one copies it; it neither keeps the pointer nor changes the
+/// slots. The layout is part of the callback interface and never changes.
+struct _CURRENCYTABLE {
+    VDXML_BASE* pReserved = nullptr;  ///< Never set.
+    VDXML_ROOT* pRoot = nullptr;      ///< "Company"
+    VDXML_PROJECT* pProject = nullptr;
+    VDXML_POINT* pPoint = nullptr;    ///< "Pnt"
+    VDXML_COORD* pCoord = nullptr;    ///< "Crd"
+    VDXML_DCOORD* pDCoord = nullptr;  ///< "DCrd"
+    VDXML_TPS_SETUP* pTpsSetup = nullptr;
+    VDXML_TPS_SETUP_DETAILS* pTpsSetupDetails = nullptr;
+    VDXML_TPS_OBSSET* pTpsObsSet = nullptr;
+    VDXML_COORDINATESYSTEM* pCoordinateSystem = nullptr;
+    VDXML_TRFRESIDUAL* pTrfResidual = nullptr;
+    VDXML_GPSBASELINE* pGpsBaseline = nullptr;     ///< "GpsBl"
+    VDXML_GPS_REFERENCE* pGpsReference = nullptr;  ///< "Ref"
+    VDXML_GPS_ROVER* pGpsRover = nullptr;          ///< "Rov"
+    VDXML_THEMATICAL_CODE* pThematicalCode = nullptr;
+    VDXML_THEMATICAL_ATTRIBUTE* pThematicalAttribute = nullptr;  ///< "ThematicalAttr"
+};
+
+}  // namespace VdXml
+
+/// The caller's side of reading: one open and one close notification per element kind. Each
+/// receives the table of current records; the result is ignored by every sender. An open
+/// notification always comes before those of the element's descendants and its close
+/// notification after them; during the close notification the record is still in its slot.
+class IVdXmlNotifications {
+  public:
+    virtual int OnVdXmlBegin(VdXml::_CURRENCYTABLE* table) = 0;  ///< root element "Company"
+    virtual int OnVdXmlClose(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnProject(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnProjectClose(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnPoint(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnPointClose(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnCoord(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnCoordClose(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnDCoord(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnDCoordClose(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnTpsSetup(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnTpsSetupClose(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnTpsSetupDetails(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnTpsSetupDetailsClose(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnTpsObsSet(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnTpsObsSetClose(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnCoordinateSystem(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnCoordinateSystemClose(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnTrfResidual(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnTrfResidualClose(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnGpsBaseline(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnGpsBaselineClose(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnGpsReference(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnGpsReferenceClose(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnGpsRover(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnGpsRoverClose(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnCode(VdXml::_CURRENCYTABLE* table) = 0;  ///< thematic code
+    virtual int OnCodeClose(VdXml::_CURRENCYTABLE* table) = 0;
+    virtual int OnAttribute(VdXml::_CURRENCYTABLE* table) = 0;  ///< thematic attribute
+    virtual int OnAttributeClose(VdXml::_CURRENCYTABLE* table) = 0;
+
+  protected:
+    /// A notification object is never deleted through this interface.
+    ~IVdXmlNotifications() = default;
+};
+
+/// Reads a file and reports its elements to a callback, in document order.
+///
+/// Elements are looked up by their qualified name as written (case-sensitive: "pnt" is not a
+/// point). Elements the parser does not know are not reported, but their children are walked,
+/// so known elements nested in unknown ones are still found. A root element other than
+/// "Company" is walked like any other element.
+///
+/// Failures inside the walk never stop it:
+/// - an element whose reader fails is skipped with its whole subtree (no notification at
+///   all), and its record is freed at once;
+/// - a failing engine call inside an element abandons the rest of that element (remaining
+///   children and its close notification); the walk goes on with the next sibling;
+/// - callbacks' results are ignored.
+/// Whatever happens inside an element, once the walk has left it every slot holds again what
+/// it held before the element was opened: records left behind by an abandoned element are
+/// freed, and an element nested in one of its own kind ("Pnt" in "Pnt") hides the outer
+/// record only while it is open. So between two parses every slot is null.
+class CVdXmlParser {
+  public:
+    /// A handler of one element kind: the element, the callback (may be null) and the table.
+    using Handler = long (*)(VDXML_ELEMENT& element, IVdXmlNotifications* callback,
+                             VdXml::_CURRENCYTABLE& table);
+    /// The two handlers of an element kind; a null handler is skipped.
+    struct NODE_READ {
+        /// Creates the kind's record in its slot, fills it from the element and sends the open
+        /// notification; a failure status skips the element's subtree.
+        Handler pfnRead = nullptr;
+        /// Sends the close notification, then frees the record and clears its slot.
+        Handler pfnRelease = nullptr;
+    };
+
+    /// Builds the element map; no callback, all slots null.
+    CVdXmlParser();
+    /// Copies share the map, the callback and the table's pointers (the records themselves are
+    /// not copied; between parses the table is empty).
+    CVdXmlParser(const CVdXmlParser&) = default;
+    CVdXmlParser& operator=(const CVdXmlParser&) = default;
+    /// Leaves the records in the table alone (between parses there are none).
+    virtual ~CVdXmlParser() = default;
+
+    /// The object to notify; null accepted (Parse then refuses). Not owned. S_OK.
+    long SetCallbackInterface(IVdXmlNotifications* callback);
+
+    /// Loads the file (a UTF-8 path) and walks it, sending the notifications.
+    /// E_FAIL, before any notification, without a callback, for a null or empty name, when no
+    /// DOM implementation is available, or when the file is missing, unreadable, not
+    /// well-formed or nested deeper than the engine accepts. S_OK otherwise, whatever happened
+    /// to single elements during the walk.
+    long Parse(const char* fileName);
+
+  private:
+    /// Adds one row per element kind that has a reader: element name -> handlers. S_OK.
+    static long ConstructMap(std::map<_bstr_t, NODE_READ>& map);
+    /// Reports node (an element) and its subtree; other nodes are ignored.
+    void WalkXml(const IXMLDOMNodePtr& node);
+
+    std::map<_bstr_t, NODE_READ> m_mapNodes;
+    VdXml::_CURRENCYTABLE m_table;
+    IVdXmlNotifications* m_pCallback = nullptr;
+};
