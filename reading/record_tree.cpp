@@ -1,0 +1,132 @@
+// CVdXmlTree: building the record tree from notifications, addressing, omitting and replaying.
+#include "vdxml/record_tree.h"
+
+#include <memory>
+
+#include "reading/element_kinds.h"
+
+using vdxml_reading::ElementKind;
+using vdxml_reading::FindKind;
+
+namespace {
+
+// Empties the replay table when a scan ends, also when a callback throws.
+class ReplayScope {
+  public:
+    explicit ReplayScope(VdXml::_CURRENCYTABLE& table) : m_table(table) {}
+    ~ReplayScope() { m_table = VdXml::_CURRENCYTABLE(); }
+    ReplayScope(const ReplayScope&) = delete;
+    ReplayScope& operator=(const ReplayScope&) = delete;
+
+  private:
+    VdXml::_CURRENCYTABLE& m_table;
+};
+
+}  // namespace
+
+CVdXmlTree::~CVdXmlTree() {
+    for (auto it = m_tree.begin(); it != m_tree.end(); ++it) delete *it;
+}
+
+long CVdXmlTree::Load(const char* fileName) {
+    CVdXmlParser parser;
+    parser.SetCallbackInterface(this);
+    // Between loads no node is current, even after a parse that stopped half-way.
+    m_itCurrent = Tree::pre_order_iterator();
+    m_openedFrom.clear();
+    const long hr = parser.Parse(fileName);
+    m_itCurrent = Tree::pre_order_iterator();
+    m_openedFrom.clear();
+    return hr;
+}
+
+int CVdXmlTree::Open(VdXml::_CURRENCYTABLE* table, std::int32_t type) {
+    m_openedFrom.push_back(m_itCurrent);
+    const ElementKind* kind = FindKind(type);
+    const VDXML_BASE* source = table && kind ? kind->get(*table) : nullptr;
+    const bool isRoot = type == VDXML_TYPE_ROOT;
+    if (!source || (!isRoot && !m_tree.is_valid(m_itCurrent))) {
+        // Nowhere to put it: the elements inside it are dropped as well.
+        m_itCurrent = Tree::pre_order_iterator();
+        return 0;
+    }
+    std::unique_ptr<VDXML_BASE> copy(kind->copy(*source));
+    m_itCurrent =
+        isRoot ? m_tree.SetHead(copy.get()) : m_tree.append_child(m_itCurrent, copy.get());
+    copy.release();  // the tree holds it now
+    return 0;
+}
+
+int CVdXmlTree::Close() {
+    if (m_openedFrom.empty()) {
+        m_itCurrent = Tree::pre_order_iterator();
+        return 0;
+    }
+    m_itCurrent = m_openedFrom.back();
+    m_openedFrom.pop_back();
+    return 0;
+}
+
+long CVdXmlTree::Scan(IVdXmlNotifications* callback, int file) {
+    if (!callback || file < 0) return S_OK;
+    // The top-level nodes run from begin() to the head, which is end().
+    Tree::sibling_iterator top = m_tree.begin();
+    for (int i = 0; i < file && top != m_tree.end(); ++i) ++top;
+    if (top == m_tree.end()) return S_OK;
+    ReplayScope scope(m_table);
+    WalkTree(Tree::pre_order_iterator(top), callback);
+    return S_OK;
+}
+
+long CVdXmlTree::WalkTree(Tree::pre_order_iterator it, IVdXmlNotifications* callback) {
+    if (!m_tree.is_valid(it) || !*it || !callback) return E_FAIL;
+    VDXML_BASE* record = *it;
+    if (record->bOmit) return S_OK;
+    const ElementKind* kind = FindKind(record->nType);
+    if (!kind) return E_FAIL;
+    // An element nested in one of its own kind hides the outer record only while it is open.
+    VDXML_BASE* outer = kind->get(m_table);
+    kind->set(m_table, record);
+    (callback->*kind->open)(&m_table);
+    long hr = S_OK;
+    for (auto child = m_tree.begin(it); child != m_tree.end(it); ++child)
+        hr = WalkTree(Tree::pre_order_iterator(child), callback);
+    (callback->*kind->close)(&m_table);
+    kind->set(m_table, outer);
+    return hr;
+}
+
+CVdXmlTree::Tree::pre_order_iterator CVdXmlTree::_GetNode(int index) {
+    if (index < 0 || static_cast<Tree::size_type>(index) >= m_tree.size()) return m_tree.end();
+    auto it = m_tree.begin();
+    it += static_cast<Tree::size_type>(index);
+    return it;
+}
+
+VDXML_BASE* CVdXmlTree::GetNode(int index) {
+    const auto it = _GetNode(index);
+    return m_tree.is_valid(it) ? *it : nullptr;
+}
+
+long CVdXmlTree::_OmitNode(Tree::pre_order_iterator it, bool omit, bool recursive) {
+    if (!m_tree.is_valid(it) || !*it) return E_FAIL;
+    (*it)->bOmit = omit;
+    if (!recursive) return S_OK;
+    // Every node of the subtree, in pre-order, up to the first node after it.
+    auto stop = it;
+    stop.skip_children();
+    ++stop;
+    for (auto below = ++Tree::pre_order_iterator(it); below != stop; ++below)
+        if (*below) (*below)->bOmit = omit;
+    return S_OK;
+}
+
+long CVdXmlTree::OmitNode(int index, bool omit, bool recursive) {
+    return _OmitNode(_GetNode(index), omit, recursive);
+}
+
+int CVdXmlTree::GetFileCount() const {
+    int count = 0;
+    for (Tree::const_sibling_iterator top = m_tree.begin(); top != m_tree.end(); ++top) ++count;
+    return count;
+}
