@@ -50,7 +50,7 @@ long CVdXmlRoot::Initialize(IVdXmlDoc::enmDocType docType, const _bstr_t& fileNa
     m_writeComments = writeComments;
 
     _vdxml_ptr<IVdXmlDoc> doc(VdXmlCreateBackEnd(docType), false);
-    if (!doc) return docType == IVdXmlDoc::DOCTYPE_STREAM ? E_NOTIMPL : E_OUTOFMEMORY;
+    if (!doc) return E_OUTOFMEMORY;
     m_doc = doc;
 
     long hr = m_doc->Create();

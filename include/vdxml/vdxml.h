@@ -11,6 +11,7 @@
 #include "vdxml/engine/sax.h"
 #include "vdxml/engine/stream.h"
 #include "vdxml/enum_text.h"
+#include "vdxml/file_stream.h"
 #include "vdxml/geodesy.h"
 #include "vdxml/geometry_records.h"
 #include "vdxml/geometry_texts.h"
