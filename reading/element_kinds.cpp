@@ -2,13 +2,20 @@
 #include "reading/element_kinds.h"
 
 #include "vdxml/coord.h"
+#include "vdxml/coordinate_system.h"
 #include "vdxml/dcoord.h"
 #include "vdxml/document.h"
+#include "vdxml/gps_baseline.h"
+#include "vdxml/gps_reference.h"
+#include "vdxml/gps_rover.h"
 #include "vdxml/point.h"
 #include "vdxml/project.h"
+#include "vdxml/thematic_attribute.h"
+#include "vdxml/thematic_code.h"
 #include "vdxml/tps_obsset.h"
 #include "vdxml/tps_setup.h"
 #include "vdxml/tps_setup_details.h"
+#include "vdxml/trf_residual.h"
 #include "vdxml/vocabulary.h"
 
 namespace vdxml_reading {
@@ -35,6 +42,22 @@ std::vector<ElementKind> MakeKinds() {
                &N::OnTpsSetupDetails, &N::OnTpsSetupDetailsClose>::Row(VdXml::tagTpsSetupDetails),
         KindOf<VDXML_TPS_OBSSET, &Table::pTpsObsSet, &CVdXmlTpsObsSet::Read, &N::OnTpsObsSet,
                &N::OnTpsObsSetClose>::Row(VdXml::tagTpsObsSet),
+        KindOf<VDXML_COORDINATESYSTEM, &Table::pCoordinateSystem, &CVdXmlCoordinateSystem::Read,
+               &N::OnCoordinateSystem,
+               &N::OnCoordinateSystemClose>::Row(VdXml::tagCoordinateSystem),
+        KindOf<VDXML_TRFRESIDUAL, &Table::pTrfResidual, &CVdXmlTrfResidual::Read, &N::OnTrfResidual,
+               &N::OnTrfResidualClose>::Row(VdXml::tagTrfResidual),
+        KindOf<VDXML_GPSBASELINE, &Table::pGpsBaseline, &CVdXmlGpsBaseline::Read, &N::OnGpsBaseline,
+               &N::OnGpsBaselineClose>::Row(VdXml::tagGpsBl),
+        KindOf<VDXML_GPS_REFERENCE, &Table::pGpsReference, &CVdXmlGpsReference::Read,
+               &N::OnGpsReference, &N::OnGpsReferenceClose>::Row(VdXml::tagRef),
+        KindOf<VDXML_GPS_ROVER, &Table::pGpsRover, &CVdXmlGpsRover::Read, &N::OnGpsRover,
+               &N::OnGpsRoverClose>::Row(VdXml::tagRov),
+        KindOf<VDXML_THEMATICAL_CODE, &Table::pThematicalCode, &CVdXmlThematicalCode::Read,
+               &N::OnCode, &N::OnCodeClose>::Row(VdXml::tagThematicalCode),
+        KindOf<VDXML_THEMATICAL_ATTRIBUTE, &Table::pThematicalAttribute,
+               &CVdXmlThematicalAttribute::Read, &N::OnAttribute,
+               &N::OnAttributeClose>::Row(VdXml::tagThematicalAttr),
     };
 }
 }  // namespace

@@ -25,6 +25,13 @@ enum SlotBit : std::uint32_t {
     kSlotTpsSetup = 1u << 6,
     kSlotTpsSetupDetails = 1u << 7,
     kSlotTpsObsSet = 1u << 8,
+    kSlotCoordinateSystem = 1u << 9,
+    kSlotTrfResidual = 1u << 10,
+    kSlotGpsBaseline = 1u << 11,
+    kSlotGpsReference = 1u << 12,
+    kSlotGpsRover = 1u << 13,
+    kSlotThematicalCode = 1u << 14,
+    kSlotThematicalAttribute = 1u << 15,
 };
 
 #define VDXML_TEST_LOGGED(Name) \
