@@ -1,7 +1,5 @@
 // Every element kind the parser knows: its open and close notification and its slot, each
 // checked on a file holding that element alone below the root element.
-#include <iterator>
-
 #include "parser/parser_fixture.h"
 
 using namespace vdxml_test;
@@ -46,26 +44,6 @@ TEST_F(ParserKinds, EachKindHasItsNotificationPairAndSlot) {
         EXPECT_EQ(log.Entries()[2].slots, kSlotRoot | kind.slot) << element;
         EXPECT_EQ(log.Entries()[3].slots, kSlotRoot) << element;
     }
-}
-
-TEST_F(ParserKinds, AllKindsNestedAreOpenTogether) {
-    // Each kind inside the one before: the innermost sees every slot but the reserved one.
-    std::string xml;
-    std::uint32_t all = kSlotRoot;
-    for (const Kind& kind : kKinds) {
-        xml += "<" + std::string(kind.element) + ">";
-        all |= kind.slot;
-    }
-    for (auto it = std::rbegin(kKinds); it != std::rend(kKinds); ++it)
-        xml += "</" + std::string(it->element) + ">";
-    ASSERT_EQ(ParseXml("<Company>" + xml + "</Company>"), S_OK);
-    const std::size_t count = 2 * (std::size(kKinds) + 1);
-    ASSERT_EQ(log.Entries().size(), count);
-    const std::size_t innermost = std::size(kKinds);
-    EXPECT_EQ(log.Entries()[innermost].name, "OnAttribute");
-    EXPECT_EQ(log.Entries()[innermost].slots, all);
-    EXPECT_EQ(all, 0xFFFEu);
-    EXPECT_EQ(log.Entries()[count - 1].slots, kSlotRoot);
 }
 
 using ParserReaders = ParserTest;

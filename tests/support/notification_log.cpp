@@ -30,7 +30,7 @@ std::vector<std::string> NotificationLog::Names() const {
 int NotificationLog::Note(const char* name, VdXml::_CURRENCYTABLE* table) {
     m_entries.push_back({name, table ? SlotMask(*table) : 0u});
     if (onNotice) onNotice(name, table);
-    return result;
+    return -1;
 }
 
 std::string WriteXmlFile(const std::string& dir, const std::string& name, const std::string& text) {

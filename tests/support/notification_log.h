@@ -37,6 +37,8 @@ enum SlotBit : std::uint32_t {
 #define VDXML_TEST_LOGGED(Name) \
     int Name(VdXml::_CURRENCYTABLE* table) override { return Note(#Name, table); }
 
+/// Every notification returns -1, a failure, which no sender may heed: each test that reads
+/// a whole replay or parse through this log checks that too.
 class NotificationLog : public IVdXmlNotifications {
   public:
     struct Entry {
@@ -54,8 +56,6 @@ class NotificationLog : public IVdXmlNotifications {
 
     /// Runs after each notification is written down, with the table as received.
     std::function<void(const std::string& name, VdXml::_CURRENCYTABLE* table)> onNotice;
-    /// What every notification returns: a failure by default, which no sender may heed.
-    int result = -1;
 
     VDXML_TEST_LOGGED(OnVdXmlBegin)
     VDXML_TEST_LOGGED(OnVdXmlClose)
