@@ -53,6 +53,13 @@ class ApplicationTest : public BothBackEnds {
     const XmlTree& Below(const std::string& path) const {
         return Path(ApplicationOf(m_tree), path);
     }
+    /// After Written(): the i-th element called name below "Application".
+    const XmlTree& Nth(const std::string& name, std::size_t i) const {
+        static const XmlTree kNone;
+        const XmlTree* found = ApplicationOf(m_tree).child(name, i);
+        EXPECT_NE(found, nullptr) << name << " #" << i;
+        return found ? *found : kNone;
+    }
     /// Saves, loads the file as a DOM and returns the element at path below the root element
     /// ("Application/Rov"), for the readers.
     VDXML_ELEMENT Saved(const std::wstring& path) {
