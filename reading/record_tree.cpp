@@ -44,8 +44,10 @@ int CVdXmlTree::Open(VdXml::_CURRENCYTABLE* table, std::int32_t type) {
     m_openedFrom.push_back(m_itCurrent);
     const ElementKind* kind = FindKind(type);
     const VDXML_BASE* source = table && kind ? kind->get(*table) : nullptr;
+    // A record whose code names another kind would be taken for that kind when replayed.
+    const ElementKind* claimed = source ? FindKind(source->nType) : nullptr;
     const bool isRoot = type == VDXML_TYPE_ROOT;
-    if (!source || (!isRoot && !m_tree.is_valid(m_itCurrent))) {
+    if (!source || (claimed && claimed != kind) || (!isRoot && !m_tree.is_valid(m_itCurrent))) {
         // Nowhere to put it: the elements inside it are dropped as well.
         m_itCurrent = Tree::pre_order_iterator();
         return 0;

@@ -22,6 +22,9 @@
 /// Choices made here:
 /// - Not copyable: a copy would have to duplicate every record. To copy a file's records into
 ///   another tree, replay them into it: `source.Scan(&target)`.
+/// - A record whose type code names another element kind than its slot's is dropped in the
+///   same way (the replay would take it for that kind); one with a code that names no kind
+///   is kept, and ends its branch when replayed.
 /// - A notification that arrives while no node is open (a known element outside the root
 ///   element "Company") has nowhere to go: its record is dropped, and so are the records of
 ///   the elements inside it (other than a root element, which always starts a new file).

@@ -166,6 +166,12 @@ TEST_F(RecordTreeNotifications, UnknownTypeCodeEndsItsBranchDuringReplay) {
     tree.OnCoord(&table);
     tree.OnCoordClose(&table);
     tree.OnPointClose(&table);
+    // A point claiming to be a project would be replayed as one: it is not taken.
+    VDXML_POINT disguised;
+    disguised.nType = VDXML_TYPE_PROJECT;
+    table.pPoint = &disguised;
+    tree.OnPoint(&table);
+    tree.OnPointClose(&table);
     table.pPoint = &normal;
     tree.OnPoint(&table);
     tree.OnPointClose(&table);
@@ -174,7 +180,10 @@ TEST_F(RecordTreeNotifications, UnknownTypeCodeEndsItsBranchDuringReplay) {
     // The copy of the odd point carries its code along; its coordinate is stored below it.
     ASSERT_NE(tree.GetNode(2), nullptr);
     EXPECT_EQ(tree.GetNode(2)->nType, 99);
+    ASSERT_NE(tree.GetNode(4), nullptr);
     EXPECT_EQ(tree.GetNode(3)->nType, VDXML_TYPE_COORD);
+    EXPECT_EQ(tree.GetNode(4)->nType, VDXML_TYPE_POINT);
+    EXPECT_EQ(tree.GetNode(5), nullptr);
 
     NotificationLog log;
     EXPECT_EQ(tree.Scan(&log), S_OK);
