@@ -1,6 +1,8 @@
 // Reading durations back into days.
 #include "elements/observations/duration_text.h"
 
+#include <cmath>
+
 namespace vdxml_observations {
 namespace {
 
@@ -68,7 +70,7 @@ bool DaysFromDuration(std::wstring_view text, double& days) {
         if (!ReadPart(text, pos, L"HMS", kTime, total, anyTime) || !anyTime) return false;
         any = true;
     }
-    if (pos != text.size() || !any) return false;
+    if (pos != text.size() || !any || !std::isfinite(total)) return false;
     days = (negative ? -total : total) / 86400.0;
     return true;
 }

@@ -23,7 +23,9 @@ class CVdXmlGpsRover : public CVdXmlElementNode {
     /// Reads what CVdXmlGpsReference::Read reads, the four DOP figures with their flags and
     /// the common epochs without any flag: "Start" and "End" back into Modified Julian Dates
     /// (through the date value of their date-time entries) and "Span" from its duration text
-    /// "[-]PnDTnHnMn.nnnnS" into days. A "Span" that is not such a duration leaves TSCE.Span
-    /// as it was and makes Read fail with E_FAIL after everything else was read.
+    /// "[-]PnDTnHnMn.nnnnS" into days (any duration of days, hours, minutes and seconds is
+    /// accepted). An empty "Span" counts as not given. A "Span" that is not such a duration
+    /// leaves TSCE.Span as it was and makes Read fail with E_FAIL after everything else was
+    /// read.
     static long Read(VDXML_ELEMENT& element, VDXML_GPS_ROVER& rover);
 };

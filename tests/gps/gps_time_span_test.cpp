@@ -93,14 +93,19 @@ TEST(GpsTimeSpanText, DurationsOfDaysHoursMinutesAndSeconds) {
         ASSERT_EQ(ReadSpan(text, rover), S_OK) << text;
         EXPECT_DOUBLE_EQ(rover.TSCE.Span, days) << text;
     }
+    VDXML_GPS_ROVER empty;  // an empty span counts as not given
+    EXPECT_EQ(ReadSpan(L"", empty), S_OK);
+    EXPECT_TRUE(VdXmlIsUndefined(empty.TSCE.Span));
 }
 
 TEST(GpsTimeSpanText, OtherTextsFailAndLeaveTheSpanUnset) {
-    for (const wchar_t* text : {L"P1Y", L"P2M", L"P1W", L"1DT2H", L"P", L"PT", L"P1DT", L"P1H",
-                                L"PT1S2M", L"P1DT2H3", L"P1D x", L"-", L"P-1D"}) {
+    const std::wstring tooLong = L"P" + std::wstring(400, L'9') + L"D";
+    for (const std::wstring text :
+         {L"P1Y", L"P2M", L"P1W", L"1DT2H", L"P", L"PT", L"P1DT", L"P1H", L"PT1S2M", L"P1DT2H3",
+          L"P1D x", L"-", L"P-1D", tooLong.c_str()}) {
         VDXML_GPS_ROVER rover;
-        EXPECT_EQ(ReadSpan(text, rover), E_FAIL) << text;
-        EXPECT_TRUE(VdXmlIsUndefined(rover.TSCE.Span)) << text;
-        EXPECT_EQ(rover.AntHgt, 1.5) << text;  // the other values are read
+        EXPECT_EQ(ReadSpan(text, rover), E_FAIL) << text.substr(0, 10);
+        EXPECT_TRUE(VdXmlIsUndefined(rover.TSCE.Span)) << text.substr(0, 10);
+        EXPECT_EQ(rover.AntHgt, 1.5);  // the other values are read
     }
 }
