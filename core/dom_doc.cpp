@@ -1,5 +1,6 @@
 #include "core/dom_doc.h"
 
+#include "core/file_replacement.h"
 #include "vdxml/engine/factory.h"
 
 bool CVdXmlDomDoc::IsSameDocument(IVdXmlDoc* other) const {
@@ -99,10 +100,15 @@ long CVdXmlDomDoc::AssignNode(VDXML_ELEMENT* element, IXMLDOMNode* node) {
 
 long CVdXmlDomDoc::Save() {
     if (m_fileName.empty() || !m_document) return E_FAIL;
+    // The engine writes a temporary file beside the target, which replaces the target only
+    // once complete: a failed save leaves the previous file as it was.
+    CVdXmlFileReplacement file;
+    const long hr = file.Begin(m_fileName.utf8());
+    if (FAILED(hr)) return hr;
     try {
-        m_document->save(_variant_t(m_fileName));
-        return S_OK;
+        m_document->save(_variant_t(_bstr_t(file.WritePath())));
     } catch (const _com_error& e) {
         return e.Error();
     }
+    return file.Commit();
 }

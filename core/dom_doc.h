@@ -24,6 +24,8 @@ class CVdXmlDomDoc : public IVdXmlDoc {
     long InsertText(VDXML_ELEMENT* element, const _bstr_t& text) override;
     long InsertComment(VDXML_ELEMENT* element, const _bstr_t& text) override;
     long AssignNode(VDXML_ELEMENT* element, IXMLDOMNode* node) override;
+    /// Writes the document to a temporary file beside the target and renames it over the
+    /// target once complete; on failure the target keeps its previous content.
     long Save() override;
 
   private:

@@ -54,8 +54,16 @@ long CVdXmlStreamDoc::SetFileName(const _bstr_t& name) {
     if (!m_writer || m_stream || name.empty()) return E_FAIL;
     m_fileName = name;
     m_stream = new CVdXmlFileStream;
-    long hr = m_stream->OpenForWrite(name.c_str());
+    // The target is checked now (missing folder, no permission, a folder in the way) and
+    // keeps its content until Save; the stream fills the temporary file beside it.
+    long hr = m_file.Begin(name.utf8());
     if (FAILED(hr)) return hr;
+    const _bstr_t writePath(m_file.WritePath());
+    hr = m_stream->OpenForWrite(writePath.c_str());
+    if (FAILED(hr)) {
+        m_file.Abandon();
+        return hr;
+    }
     _com_ptr_t<IUnknown> output;
     hr = output.QueryFrom(m_stream);
     if (FAILED(hr)) return hr;
@@ -162,9 +170,14 @@ long CVdXmlStreamDoc::AssignNode(VDXML_ELEMENT* element, IXMLDOMNode* node) {
 long CVdXmlStreamDoc::Save() {
     if (!m_content) return E_FAIL;  // never created, or saved already
     // Whether or not the engine raises while ending and flushing, the writer objects go and
-    // the file is closed: the error reaches the caller, and the back end refuses further writes.
-    ScopeExit release([this] { ReleaseWriter(); });
+    // the file is closed: the error reaches the caller, the temporary file is removed with
+    // the target left as it was, and the back end refuses further writes.
+    ScopeExit release([this] {
+        ReleaseWriter();
+        m_file.Abandon();
+    });
     EndAll();
     m_writer->flush();
-    return S_OK;
+    ReleaseWriter();  // the stream closes: the whole document is with the system
+    return m_file.Commit();
 }

@@ -1,12 +1,14 @@
 // The streaming back end: the document is written front to back through the engine's SAX
 // writer into a file stream, never held in memory. Elements are addressed only by their
 // nesting depth, so writing is strictly sequential: creating a child of an outer element
-// ends every deeper element first.
+// ends every deeper element first. The output goes to a temporary file beside the target
+// that Save renames over it, so the target never holds a partial document.
 #pragma once
 
 #include <cstddef>
 #include <deque>
 
+#include "core/file_replacement.h"
 #include "vdxml/backend.h"
 #include "vdxml/engine/sax.h"
 #include "vdxml/file_stream.h"
@@ -16,10 +18,9 @@ class CVdXmlStreamDoc : public IVdXmlDoc {
     CVdXmlStreamDoc() = default;
     CVdXmlStreamDoc(const CVdXmlStreamDoc&) = delete;
     CVdXmlStreamDoc& operator=(const CVdXmlStreamDoc&) = delete;
-    /// Releases the writer objects and the name stack and closes the file, without ending
-    /// the open elements or flushing: the file keeps what the writer delivered (the writer
-    /// may still hand over its buffer as it goes), with the open elements never closed, an
-    /// incomplete document. Only Save produces a complete file.
+    /// Releases the writer objects and the name stack, without ending the open elements or
+    /// flushing, and removes the temporary file: the target file stays as it was before
+    /// SetFileName. Only Save puts a document in its place.
     ~CVdXmlStreamDoc() override;
 
     bool IsSameDocument(IVdXmlDoc* other) const override;
@@ -56,6 +57,7 @@ class CVdXmlStreamDoc : public IVdXmlDoc {
     ISAXContentHandlerPtr m_content;
     ISAXLexicalHandlerPtr m_lexical;
     _bstr_t m_fileName;
+    CVdXmlFileReplacement m_file;  // what the stream writes, renamed over the target by Save
     CVdXmlFileStream* m_stream = nullptr;  // one reference held; the writer holds its own
     std::deque<_bstr_t> m_open;            // names of the open elements, outermost first
 };
