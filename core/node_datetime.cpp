@@ -28,8 +28,16 @@ std::list<VDXML_ATTRIBUTE> WithDateTime(const std::list<VDXML_ATTRIBUTE>* attrs)
 
 void CVdXmlNodeBase::DateTimeFromMjd(double mjd, tm& t, double& fraction) const {
     t = tm{};
-    const double f = std::fmod(mjd, 1.0);
-    const double z = mjd + 1.0 - f + 2400000.0;
+    // The day and the fraction of it, within [0, 1) also before the epoch (fmod alone gives a
+    // negative time of day there). A fraction that would print as the 24th hour, after the
+    // half-microsecond bias below, belongs to the start of the next day.
+    double day = std::floor(mjd);
+    double f = mjd - day;
+    if (f * 86400.0 + 5e-07 >= 86400.0) {
+        day += 1.0;
+        f = 0.0;
+    }
+    const double z = day + 1.0 + 2400000.0;
     const int alpha = static_cast<int>((z - 1867216.25) / 36524.25);
     const double b = z - 1720995.0 + alpha + 1.0 - (alpha >> 2);
     const int c = static_cast<int>((b - 122.1) / 365.25);
@@ -129,8 +137,11 @@ long CVdXmlNode::InsertEntryDateTimeTm(const _bstr_t& name, const tm& t, double 
         fraction = 0.0;
     }
     char buffer[260];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02dT%02d:%02d:%07.4f", when.tm_year + 1900,
-                  when.tm_mon + 1, when.tm_mday, when.tm_hour, when.tm_min, when.tm_sec + fraction);
+    // The caller's fields may hold any int: the year and month are widened before adding.
+    std::snprintf(buffer, sizeof buffer, "%04lld-%02lld-%02dT%02d:%02d:%07.4f",
+                  static_cast<long long>(when.tm_year) + 1900,
+                  static_cast<long long>(when.tm_mon) + 1, when.tm_mday, when.tm_hour, when.tm_min,
+                  when.tm_sec + fraction);
     const std::list<VDXML_ATTRIBUTE> all = WithDateTime(attrs);
     return InsertFormatted(name, buffer, &all);
 }

@@ -124,8 +124,7 @@ IXMLDOMNodePtr DomDocument::createNode(const _variant_t& type, const _bstr_t& na
     }
     std::string& qname = m_nameBuffer;
     ToUtf8(qname, name.view());
-    if (qname.empty() || xmlValidateQName(AsXml(qname), 0) != 0)
-        ThrowError(E_INVALIDARG, L"not a valid element name");
+    if (!IsValidQName(qname)) ThrowError(E_INVALIDARG, L"not a valid element name");
     const std::size_t colon = qname.find(':');
     const std::wstring_view wideName = name.view();
     const std::wstring_view prefix =
@@ -152,7 +151,7 @@ IXMLDOMTextPtr DomDocument::createTextNode(const _bstr_t& data) {
 IXMLDOMProcessingInstructionPtr DomDocument::createProcessingInstruction(const _bstr_t& target,
                                                                          const _bstr_t& data) {
     ToUtf8(m_nameBuffer, target.view());
-    if (m_nameBuffer.empty() || xmlValidateName(AsXml(m_nameBuffer), 0) != 0)
+    if (!IsValidName(m_nameBuffer))
         ThrowError(E_INVALIDARG, L"not a valid processing instruction target");
     const bool isDeclaration = m_nameBuffer == "xml";
     if (!isDeclaration && xmlStrcasecmp(AsXml(m_nameBuffer), BAD_CAST "xml") == 0)

@@ -30,8 +30,7 @@ SplitName Split(std::string& qname) {
 
 void ToValidName(std::string& out, const _bstr_t& name) {
     ToUtf8(out, name.view());
-    if (out.empty() || xmlValidateQName(AsXml(out), 0) != 0)
-        ThrowError(E_INVALIDARG, L"not a valid attribute name");
+    if (!IsValidQName(out)) ThrowError(E_INVALIDARG, L"not a valid attribute name");
 }
 
 bool IsReservedPrefix(const xmlChar* prefix) {

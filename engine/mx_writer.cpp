@@ -10,7 +10,7 @@ namespace {
 
 void ToValidName(std::string& out, const _bstr_t& name, const wchar_t* complaint) {
     ToUtf8(out, name.view());
-    if (out.empty() || xmlValidateQName(AsXml(out), 0) != 0) ThrowError(E_INVALIDARG, complaint);
+    if (!IsValidQName(out)) ThrowError(E_INVALIDARG, complaint);
 }
 
 }  // namespace
@@ -75,7 +75,7 @@ void MxWriter::endDocument() {
 void MxWriter::processingInstruction(const _bstr_t& target, const _bstr_t& data) {
     StreamOutput& output = Output();
     ToUtf8(m_name, target.view());
-    if (m_name.empty() || xmlValidateName(AsXml(m_name), 0) != 0)
+    if (!IsValidName(m_name))
         ThrowError(E_INVALIDARG, L"not a valid processing instruction target");
     if (data.view().find(L"?>") != std::wstring_view::npos)
         ThrowError(E_INVALIDARG, L"processing instruction data must not contain '?>'");

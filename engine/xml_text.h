@@ -1,6 +1,7 @@
 // Conversions between the interface's wide strings and libxml2's UTF-8 xmlChar strings.
 #pragma once
 
+#include <libxml/tree.h>
 #include <libxml/xmlstring.h>
 
 #include <string>
@@ -15,6 +16,19 @@ inline const xmlChar* AsXml(const std::string& utf8) {
 }
 
 inline const char* AsChars(const xmlChar* text) { return reinterpret_cast<const char*>(text); }
+
+/// Whether utf8 is a qualified name (prefix:local or local). libxml2's checks stop at the first
+/// NUL, which no name may hold: a name with one is refused here whatever precedes it.
+inline bool IsValidQName(const std::string& utf8) {
+    return !utf8.empty() && utf8.find('\0') == std::string::npos &&
+           xmlValidateQName(AsXml(utf8), 0) == 0;
+}
+
+/// Whether utf8 is an XML name (colons allowed anywhere), with the same care for NUL.
+inline bool IsValidName(const std::string& utf8) {
+    return !utf8.empty() && utf8.find('\0') == std::string::npos &&
+           xmlValidateName(AsXml(utf8), 0) == 0;
+}
 
 /// Replaces out with text as UTF-8; out keeps its capacity, so a reused buffer stops allocating.
 inline void ToUtf8(std::string& out, std::wstring_view text) {
