@@ -4,11 +4,13 @@
 #include <cstdio>
 #include <string>
 
+#include "core/fixed_text.h"
 #include "vdxml/platform/codepage.h"
 
 namespace {
 // Largest precision that still changes the text of a double; larger requests are cut to it.
 constexpr unsigned int kMaxPrecision = 1100;
+static_assert(kMaxPrecision == vdxml_core::kFixedTextMaxDecimals, "every precision must fit");
 constexpr double kLargestValue = 1.7976931348623157e+308;
 
 bool SameBackEnd(const _vdxml_ptr<IVdXmlDoc>& a, const _vdxml_ptr<IVdXmlDoc>& b) {
@@ -107,15 +109,9 @@ long CVdXmlNode::InsertEntry(const _bstr_t& name, double value, unsigned int pre
                              const std::list<VDXML_ATTRIBUTE>* attrs) const {
     if (std::isnan(value) || !(value > -kLargestValue && value < kLargestValue)) return S_FALSE;
     const int digits = static_cast<int>(precision < kMaxPrecision ? precision : kMaxPrecision);
-    char buffer[260];
-    const int needed = std::snprintf(buffer, sizeof buffer, "%.*f", digits, value);
-    if (needed < static_cast<int>(sizeof buffer)) return InsertFormatted(name, buffer, attrs);
-    // Magnitudes near 1e250 and above do not fit the usual buffer in fixed notation: format
-    // them into one that does rather than cutting the number.
-    std::string large(static_cast<std::size_t>(needed) + 1, '\0');
-    std::snprintf(large.data(), large.size(), "%.*f", digits, value);
-    large.resize(static_cast<std::size_t>(needed));
-    return InsertFormatted(name, large.c_str(), attrs);
+    char text[vdxml_core::kFixedTextCapacity];  // room for every finite value, never cut
+    vdxml_core::FormatFixed(text, value, digits);
+    return InsertFormatted(name, text, attrs);
 }
 
 long CVdXmlNode::InsertEntry(const _bstr_t& name, float value, unsigned int precision,

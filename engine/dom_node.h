@@ -10,6 +10,7 @@
 #include <libxml/tree.h>
 
 #include "engine/com_object.h"
+#include "engine/node_object_pool.h"
 #include "vdxml/engine/dom.h"
 
 namespace VdXmlEngine {
@@ -80,6 +81,11 @@ class NodeObject final : public Methods {
         const unsigned long left = --m_refs;
         if (left == 0) delete this;
         return left;
+    }
+
+    static void* operator new(std::size_t size) { return NodeObjectPool::Take(size); }
+    static void operator delete(void* memory, std::size_t size) noexcept {
+        NodeObjectPool::Give(memory, size);
     }
 
   private:

@@ -1,13 +1,9 @@
 #include "vdxml/platform/bstr.h"
 
+#include <cwchar>
 #include <new>
 
 #include "vdxml/platform/com_error.h"
-
-struct _bstr_t::Data {
-    std::atomic<int> refs{1};
-    std::wstring text;
-};
 
 namespace {
 [[noreturn]] void ThrowOutOfMemory() { throw _com_error(E_OUTOFMEMORY); }
@@ -21,44 +17,68 @@ inline unsigned LeadUnit(wchar_t c, bool& pair) {
 inline unsigned TrailUnit(wchar_t c) {
     return 0xDC00u + ((static_cast<std::uint32_t>(c) - 0x10000u) & 0x3FFu);
 }
+
+// The length of the leading run of ASCII characters.
+template <class Char>
+std::size_t AsciiPrefix(std::basic_string_view<Char> text) {
+    std::size_t n = 0;
+    while (n < text.size() && static_cast<std::uint32_t>(text[n]) < 0x80) ++n;
+    return n;
+}
 }  // namespace
 
+_bstr_t::Data* _bstr_t::Allocate(std::size_t length) {
+    if (length > (static_cast<std::size_t>(-1) - sizeof(Data)) / sizeof(wchar_t) - 1)
+        ThrowOutOfMemory();
+    void* memory = ::operator new(sizeof(Data) + (length + 1) * sizeof(wchar_t), std::nothrow);
+    if (!memory) ThrowOutOfMemory();
+    Data* data = new (memory) Data{{1}, length};
+    data->Text()[length] = L'\0';
+    return data;
+}
+
+void _bstr_t::Free(Data* data) noexcept {
+    data->~Data();
+    ::operator delete(data);
+}
+
+void _bstr_t::Assign(std::wstring_view text) {
+    if (text.empty()) return Release();
+    Data* data = Allocate(text.size());
+    std::wmemcpy(data->Text(), text.data(), text.size());
+    Adopt(data);
+}
+
+void _bstr_t::AssignUtf8(std::string_view utf8) {
+    if (AsciiPrefix(utf8) != utf8.size()) return Assign(Utf8ToWide(utf8));
+    if (utf8.empty()) return Release();
+    Data* data = Allocate(utf8.size());
+    wchar_t* out = data->Text();
+    for (char c : utf8) *out++ = static_cast<wchar_t>(c);
+    Adopt(data);
+}
+
 _bstr_t::_bstr_t(const wchar_t* text) {
-    if (text && *text) Assign(std::wstring(text));
+    if (text) Assign(std::wstring_view(text));
 }
 _bstr_t::_bstr_t(const char* utf8) {
-    if (utf8 && *utf8) Assign(Utf8ToWide(utf8));
+    if (utf8) AssignUtf8(utf8);
 }
-_bstr_t::_bstr_t(const std::wstring& text) {
-    if (!text.empty()) Assign(std::wstring(text));
-}
-_bstr_t::_bstr_t(std::wstring&& text) {
-    if (!text.empty()) Assign(std::move(text));
-}
-_bstr_t::_bstr_t(std::wstring_view text) {
-    if (!text.empty()) Assign(std::wstring(text));
-}
-_bstr_t::_bstr_t(const std::string& utf8) {
-    if (!utf8.empty()) Assign(Utf8ToWide(utf8));
-}
-_bstr_t::_bstr_t(const _bstr_t& other) noexcept : m_data(other.m_data) {
-    if (m_data) m_data->refs.fetch_add(1, std::memory_order_relaxed);
-}
-_bstr_t::_bstr_t(_bstr_t&& other) noexcept : m_data(other.m_data) { other.m_data = nullptr; }
-_bstr_t::~_bstr_t() { Release(); }
+_bstr_t::_bstr_t(const std::wstring& text) { Assign(text); }
+_bstr_t::_bstr_t(std::wstring&& text) { Assign(text); }
+_bstr_t::_bstr_t(std::wstring_view text) { Assign(text); }
+_bstr_t::_bstr_t(const std::string& utf8) { AssignUtf8(utf8); }
 
 _bstr_t& _bstr_t::operator=(const _bstr_t& other) noexcept {
     if (m_data != other.m_data) {
         if (other.m_data) other.m_data->refs.fetch_add(1, std::memory_order_relaxed);
-        Release();
-        m_data = other.m_data;
+        Adopt(other.m_data);
     }
     return *this;
 }
 _bstr_t& _bstr_t::operator=(_bstr_t&& other) noexcept {
     if (this != &other) {
-        Release();
-        m_data = other.m_data;
+        Adopt(other.m_data);
         other.m_data = nullptr;
     }
     return *this;
@@ -66,39 +86,15 @@ _bstr_t& _bstr_t::operator=(_bstr_t&& other) noexcept {
 _bstr_t& _bstr_t::operator=(const wchar_t* text) { return *this = _bstr_t(text); }
 _bstr_t& _bstr_t::operator=(const char* utf8) { return *this = _bstr_t(utf8); }
 
-void _bstr_t::Assign(std::wstring&& text) {
-    Data* data = new (std::nothrow) Data;
-    if (!data) ThrowOutOfMemory();
-    try {
-        data->text = std::move(text);
-    } catch (const std::bad_alloc&) {
-        delete data;
-        ThrowOutOfMemory();
-    }
-    Release();
-    m_data = data;
-}
-
-void _bstr_t::Release() noexcept {
-    if (m_data && m_data->refs.fetch_sub(1, std::memory_order_acq_rel) == 1) delete m_data;
-    m_data = nullptr;
-}
-
-std::size_t _bstr_t::length() const noexcept { return m_data ? m_data->text.size() : 0; }
-const wchar_t* _bstr_t::c_str() const noexcept { return m_data ? m_data->text.c_str() : L""; }
 std::string _bstr_t::utf8() const { return WideToUtf8(view()); }
 
 _bstr_t& _bstr_t::operator+=(const _bstr_t& other) {
     if (other.empty()) return *this;
     if (empty()) return *this = other;
-    std::wstring joined;
-    try {
-        joined.reserve(length() + other.length());
-        joined.append(view()).append(other.view());
-    } catch (const std::bad_alloc&) {
-        ThrowOutOfMemory();
-    }
-    Assign(std::move(joined));
+    Data* joined = Allocate(length() + other.length());
+    std::wmemcpy(joined->Text(), c_str(), length());
+    std::wmemcpy(joined->Text() + length(), other.c_str(), other.length());
+    Adopt(joined);
     return *this;
 }
 
@@ -126,7 +122,8 @@ int _bstr_t::Compare(std::wstring_view a, std::wstring_view b) noexcept {
 std::wstring Utf8ToWide(std::string_view s) {
     std::wstring out;
     out.reserve(s.size());
-    std::size_t i = 0;
+    std::size_t i = AsciiPrefix(s);
+    out.assign(s.begin(), s.begin() + static_cast<std::ptrdiff_t>(i));
     while (i < s.size()) {
         const auto c = static_cast<unsigned char>(s[i]);
         if (c < 0x80) {
@@ -173,7 +170,16 @@ std::wstring Utf8ToWide(std::string_view s) {
 }
 
 void AppendWideAsUtf8(std::string& out, std::wstring_view wide) {
-    for (wchar_t wc : wide) {
+    // The leading ASCII run is narrowed through a small buffer and appended in pieces.
+    const std::size_t ascii = AsciiPrefix(wide);
+    char chunk[256];
+    for (std::size_t done = 0; done < ascii;) {
+        const std::size_t n = ascii - done < sizeof chunk ? ascii - done : sizeof chunk;
+        for (std::size_t i = 0; i < n; ++i) chunk[i] = static_cast<char>(wide[done + i]);
+        out.append(chunk, n);
+        done += n;
+    }
+    for (wchar_t wc : wide.substr(ascii)) {
         auto cp = static_cast<std::uint32_t>(wc);
         if (cp < 0x80) {
             out.push_back(static_cast<char>(cp));

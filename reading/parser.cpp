@@ -1,7 +1,9 @@
 // CVdXmlParser: loading a file and walking its elements depth-first.
 #include "vdxml/parser.h"
 
+#include <cstring>
 #include <exception>
+#include <type_traits>
 
 #include "reading/element_kinds.h"
 #include "vdxml/engine/factory.h"
@@ -11,6 +13,9 @@ namespace {
 using vdxml_reading::ElementKind;
 using vdxml_reading::ElementKinds;
 
+static_assert(std::is_trivially_copyable_v<VdXml::_CURRENCYTABLE>,
+              "the table is compared as plain memory");
+
 // Puts the table back as it was when an element was opened, once the walk leaves it, however
 // it leaves it. A slot that holds something else then is either empty (the element's record
 // was released and an outer record of the same kind comes back) or holds a record that the
@@ -19,6 +24,8 @@ class TableScope {
   public:
     explicit TableScope(VdXml::_CURRENCYTABLE& table) : m_table(table), m_saved(table) {}
     ~TableScope() {
+        // Most elements are of no kind, or closed their record as they should: nothing to do.
+        if (std::memcmp(&m_table, &m_saved, sizeof m_table) == 0) return;
         for (const ElementKind& kind : ElementKinds()) {
             VDXML_BASE* now = kind.get(m_table);
             VDXML_BASE* before = kind.get(m_saved);

@@ -1,5 +1,9 @@
 // The table-driven walk that fills records from an element's descendants.
+#include <langinfo.h>
+
+#include <charconv>
 #include <cwchar>
+#include <string_view>
 
 #include "vdxml/geodesy.h"
 #include "vdxml/node.h"
@@ -38,6 +42,30 @@ long CVdXmlNodeBase::_ReadValues(VDXML_ELEMENT& element, const VDXML_MAP_PARSE_N
 }
 
 namespace {
+// The decimal texts the writers produce ("-12.34500") converted by std::from_chars, which
+// rounds as wcstod does and is several times faster. Only plain texts of an optional minus,
+// digits and one point take this way, and only under a locale whose decimal point is '.':
+// everything else (blanks, '+', exponents, "inf", hexadecimal, trailing text) is wcstod's.
+bool ParsePlainDecimal(std::wstring_view text, double& value) {
+    char plain[64];
+    if (text.empty() || text.size() > sizeof plain) return false;
+    bool digit = false, point = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const wchar_t c = text[i];
+        if (c >= L'0' && c <= L'9')
+            digit = true;
+        else if (c == L'.' && !point)
+            point = true;
+        else if (c != L'-' || i != 0)
+            return false;
+        plain[i] = static_cast<char>(c);
+    }
+    if (!digit || std::string_view(nl_langinfo(RADIXCHAR)) != ".") return false;
+    const char* end = plain + text.size();
+    const auto result = std::from_chars(plain, end, value, std::chars_format::fixed);
+    return result.ec == std::errc() && result.ptr == end;
+}
+
 // Whole-number conversion as the C run time does it: leading blanks, optional sign, digits
 // up to the first other character, 0 when there is none. Out-of-range values wrap as a
 // 32-bit integer would.
@@ -55,9 +83,11 @@ long CVdXmlNodeBase::AssignValue(const _bstr_t& text, VDXML_PARSE_NODEDATA::enmF
         case VDXML_PARSE_NODEDATA::fmtString:
             *static_cast<_bstr_t*>(data) = text;
             return S_OK;
-        case VDXML_PARSE_NODEDATA::fmtDouble:
-            *static_cast<double*>(data) = std::wcstod(text.c_str(), nullptr);
+        case VDXML_PARSE_NODEDATA::fmtDouble: {
+            double& value = *static_cast<double*>(data);
+            if (!ParsePlainDecimal(text.view(), value)) value = std::wcstod(text.c_str(), nullptr);
             return S_OK;
+        }
         case VDXML_PARSE_NODEDATA::fmtInt:
         case VDXML_PARSE_NODEDATA::fmtLong:
             *static_cast<std::int32_t*>(data) = ToInt32(text.c_str());
