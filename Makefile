@@ -1,5 +1,6 @@
-# Two entry points: `make demo` runs the main job, `make test` builds and runs every test
-# under AddressSanitizer and UndefinedBehaviorSanitizer. Both install missing packages first.
+# Two entry points: `make demo` builds the tool and shows it at work on a generated survey
+# (scripts/demo); `make test` builds and runs every test under AddressSanitizer and
+# UndefinedBehaviorSanitizer. Both install missing packages first.
 BUILD ?= build
 TEST_BUILD ?= build-sanitize
 JOBS ?= 2
@@ -10,9 +11,7 @@ deps:
 	@./scripts/install-deps
 
 demo: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
-	cmake --build $(BUILD) -j$(JOBS)
-	./scripts/demo $(BUILD)
+	./scripts/demo $(BUILD) $(JOBS)
 
 test: deps
 	cmake -S . -B $(TEST_BUILD) -DVDXML_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug >/dev/null

@@ -16,6 +16,16 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/vdxmlConfigVersion.cmake
 install(FILES ${PROJECT_BINARY_DIR}/vdxmlConfig.cmake ${PROJECT_BINARY_DIR}/vdxmlConfigVersion.cmake
     DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/vdxml)
 
+# The pkg-config file finds the prefix from its own place, so the package can be installed
+# anywhere (cmake --install --prefix, DESTDIR, a Debian package).
+file(RELATIVE_PATH VDXML_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
+# A library built with sanitizers needs their runtime in every program that links it.
+set(VDXML_PC_LINK_FLAGS "")
+if(VDXML_SANITIZE)
+    set(VDXML_PC_LINK_FLAGS "-fsanitize=address,undefined")
+elseif(VDXML_TSAN)
+    set(VDXML_PC_LINK_FLAGS "-fsanitize=thread")
+endif()
 configure_file(cmake/vdxml.pc.in ${PROJECT_BINARY_DIR}/vdxml.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/vdxml.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 

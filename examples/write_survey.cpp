@@ -21,7 +21,8 @@ int main(int argc, char** argv) {
     CVdXmlDocument doc;
     long hr = doc.Initialize(root, IVdXmlDoc::DOCTYPE_DOM, _bstr_t(file), 0);
     if (FAILED(hr)) {
-        std::fprintf(stderr, "write_survey: %s: cannot start the document (0x%08lX)\n", file, hr & 0xFFFFFFFFul);
+        std::fprintf(stderr, "write_survey: %s: cannot start the document (0x%08lX)\n", file,
+                     hr & 0xFFFFFFFFul);
         return 1;
     }
 
@@ -57,7 +58,8 @@ int main(int argc, char** argv) {
     }
     if (SUCCEEDED(hr)) hr = doc.Save();
     if (FAILED(hr)) {
-        std::fprintf(stderr, "write_survey: %s: writing failed (0x%08lX)\n", file, hr & 0xFFFFFFFFul);
+        std::fprintf(stderr, "write_survey: %s: writing failed (0x%08lX)\n", file,
+                     hr & 0xFFFFFFFFul);
         return 1;
     }
     std::printf("%s\n", file);

@@ -1,0 +1,17 @@
+# The tool's tests run the built program: they need its path, its sample writer (for the
+# positions it generates) and nlohmann-json to read its JSON output back.
+find_package(nlohmann_json 3 REQUIRED)
+target_link_libraries(${VDXML_AREA_TARGET} PRIVATE nlohmann_json::nlohmann_json)
+target_compile_definitions(${VDXML_AREA_TARGET} PRIVATE VDXML_TOOL_VERSION="${PROJECT_VERSION}")
+if(TARGET vdxml_tool)
+    add_dependencies(${VDXML_AREA_TARGET} vdxml_tool)
+    target_link_libraries(${VDXML_AREA_TARGET} PRIVATE vdxml_sample)
+    target_compile_definitions(${VDXML_AREA_TARGET} PRIVATE
+                               VDXML_TOOL_PATH="$<TARGET_FILE:vdxml_tool>")
+else()
+    # Built without the tool (VDXML_BUILD_TOOLS=OFF): the tests that run it skip themselves.
+    file(GLOB sample_sources ${PROJECT_SOURCE_DIR}/tools/vdxml/sample_*.cpp)
+    target_sources(${VDXML_AREA_TARGET} PRIVATE ${sample_sources})
+    target_include_directories(${VDXML_AREA_TARGET} PRIVATE ${PROJECT_SOURCE_DIR}/tools/vdxml)
+    target_compile_definitions(${VDXML_AREA_TARGET} PRIVATE VDXML_TOOL_PATH="")
+endif()

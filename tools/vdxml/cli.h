@@ -1,0 +1,48 @@
+// Shared plumbing of the command-line tool: exit codes, argument scanning, messages.
+#pragma once
+
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace vdxml_cli {
+
+enum ExitCode { kExitOk = 0, kExitBadInput = 1, kExitUsage = 2 };
+
+/// A mistake in the command line: reported with the subcommand's usage, exit code 2.
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+/// The arguments of one subcommand, consumed front to back.
+class Args {
+  public:
+    explicit Args(std::vector<std::string> args) : m_args(std::move(args)) {}
+    bool Empty() const { return m_pos >= m_args.size(); }
+    const std::string& Peek() const { return m_args[m_pos]; }
+    std::string Next() { return m_args[m_pos++]; }
+    /// The value after an option; UsageError when it is missing.
+    std::string Value(const std::string& option);
+    /// A whole number after an option within [min, max]; UsageError otherwise.
+    long long Number(const std::string& option, long long min, long long max);
+
+  private:
+    std::vector<std::string> m_args;
+    std::size_t m_pos = 0;
+};
+
+/// "vdxml: FILE: message" on standard error.
+void ReportError(const std::string& file, const std::string& message);
+/// A status as 0xXXXXXXXX.
+std::string StatusText(long status);
+/// True when argument is --help or -h.
+bool IsHelp(const std::string& argument);
+
+int RunSample(Args args);
+int RunInfo(Args args);
+int RunDump(Args args);
+int RunExport(Args args);
+int RunCheck(Args args);
+
+}  // namespace vdxml_cli
