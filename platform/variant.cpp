@@ -2,6 +2,19 @@
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
+
+namespace {
+// Whole part of a double; values beyond the range of long saturate instead of converting
+// undefined, NaN and infinities give 0.
+long DoubleToLong(double value) noexcept {
+    constexpr double kTwoTo63 = 9223372036854775808.0;
+    if (!std::isfinite(value)) return 0;
+    if (value >= kTwoTo63) return std::numeric_limits<long>::max();
+    if (value < -kTwoTo63) return std::numeric_limits<long>::min();
+    return static_cast<long>(value);
+}
+}  // namespace
 
 long _variant_t::AsLong() const noexcept {
     switch (m_type) {
@@ -11,7 +24,7 @@ long _variant_t::AsLong() const noexcept {
             return m_int;
         case VT_R8:
         case VT_DATE:
-            return std::isfinite(m_double) ? static_cast<long>(m_double) : 0;
+            return DoubleToLong(m_double);
         default:
             return 0;
     }

@@ -7,33 +7,46 @@
 #include "vdxml/node.h"
 #include "vdxml/node_table.h"
 
+/// The base of the element classes (points, coordinates, setups, ...). Each Create of a
+/// derived class starts afresh: the table nodes of an earlier Create are released (their
+/// elements stay in the document).
 class CVdXmlElementNode : public CVdXmlNode {
   public:
+    /// A wrapper without a root: Create takes the parent's.
     CVdXmlElementNode() = default;
     /// A wrapper sharing owner's root.
     explicit CVdXmlElementNode(const CVdXmlNodeBase& owner) : CVdXmlNode(owner) {}
+    /// Releases the table nodes; their elements stay in the document.
     ~CVdXmlElementNode() override { m_nodes.Clear(); }
 
     /// The item-name writer of every node stays reachable beside the table variant below.
     using CVdXmlNode::InsertItemName;
 
   protected:
-    /// Clears the child-node table, then binds the wrapper to root (E_FAIL for a null root).
+    /// Clears the child-node table, then binds the wrapper to root.
+    /// @return S_OK; E_FAIL for a null root
     long Initialize(const _vdxml_ptr<CVdXmlRoot>& root);
 
     /// The common start of every Create: clears the child-node table, takes over the parent's
-    /// root (E_FAIL when it has none) and creates this wrapper's element below the parent.
+    /// root and creates this wrapper's element tag below the parent.
+    /// @return S_OK; E_FAIL when the parent has no root (a parent without a document) or no
+    ///         element; otherwise the back end's status
     long CreateElement(const CVdXmlNode& parent, const _bstr_t& tag);
 
     /// A new table node under id, sharing this wrapper's root; null when id holds one already.
     CVdXmlNode* CreateTableNode(int id) { return m_nodes.CreateNode(id, *this); }
     /// The table node under id, or null.
     CVdXmlNode* GetTableNode(int id) const { return m_nodes.GetNode(id); }
-    /// Creates table node id as element tag below parent; E_FAIL when id holds a node already.
+    /// Creates table node id as element tag below parent.
+    /// @param out receives the new table node (null when id holds a node already)
+    /// @return E_FAIL when id holds a node already; otherwise the status of out->Create
     long CreateTableElement(const CVdXmlNode& parent, int id, const _bstr_t& tag, CVdXmlNode*& out);
 
     /// Creates table node id as element tag below parent and writes the item name into it.
-    /// E_FAIL when the table holds a node for id already or the item's name is empty.
+    /// @param out receives the new table node; null when refused
+    /// @return E_FAIL, writing nothing, when the table holds a node for id already or the
+    ///         item's name is empty; the element's failure; else the status of the last entry
+    ///         of the item name
     long InsertItemName(const CVdXmlNode& parent, int id, const _bstr_t& tag,
                         const VDXML_ITEMNAME& item, CVdXmlNode*& out);
 

@@ -22,11 +22,14 @@ extern const VdXmlEnumTable enumCoordType;
 /// 0x08 "Out of limit".
 extern const VdXmlEnumTable enumAvgStatusBits;
 
-/// Units of relative standard deviations: angles by the angular unit code (1 "rad.km"),
-/// height differences by the linear unit code (1 "m/sqrt(km)", 2 "fts/sqrt(km)",
-/// 3 "fti/sqrt(km)"); distances and baselines always "ppm".
+// Units of relative standard deviations, written after each by CVdXmlNode::InsertSdRel.
+
+/// The unit of relative angle deviations by the angular unit code: 1 "rad.km".
 extern const VdXmlEnumTable enumRelativeAngularUnit;
+/// The unit of relative height-difference deviations by the linear unit code:
+/// 1 "m/sqrt(km)", 2 "fts/sqrt(km)", 3 "fti/sqrt(km)".
 extern const VdXmlEnumTable enumRelativeHeightUnit;
+/// The unit of relative distance and baseline deviations, whatever the units: "ppm".
 extern const _bstr_t textPartsPerMillion;
 
 /// The texts of the set averaging status bits, lowest bit first, joined by ", "; empty when

@@ -7,9 +7,12 @@
 
 #include "vdxml/node.h"
 
+/// The table owns its nodes: deleting a node (Clear, destruction) releases the wrapper
+/// only, the element it wrote stays in the document.
 template <class Id>
 class CVdXmlNodeTable {
   public:
+    /// An empty table.
     CVdXmlNodeTable() = default;
     CVdXmlNodeTable(const CVdXmlNodeTable&) = delete;
     CVdXmlNodeTable& operator=(const CVdXmlNodeTable&) = delete;
@@ -29,6 +32,7 @@ class CVdXmlNodeTable {
     }
     /// Deletes every stored node.
     void Clear() { m_nodes.clear(); }
+    /// True when no node is stored.
     bool Empty() const { return m_nodes.empty(); }
 
   private:

@@ -35,21 +35,21 @@ namespace VdXml {
 /// callback that wants to keep one copies it; it neither keeps the pointer nor changes the
 /// slots. The layout is part of the callback interface and never changes.
 struct _CURRENCYTABLE {
-    VDXML_BASE* pReserved = nullptr;  ///< Never set.
-    VDXML_ROOT* pRoot = nullptr;      ///< "Company"
-    VDXML_PROJECT* pProject = nullptr;
-    VDXML_POINT* pPoint = nullptr;    ///< "Pnt"
-    VDXML_COORD* pCoord = nullptr;    ///< "Crd"
-    VDXML_DCOORD* pDCoord = nullptr;  ///< "DCrd"
-    VDXML_TPS_SETUP* pTpsSetup = nullptr;
-    VDXML_TPS_SETUP_DETAILS* pTpsSetupDetails = nullptr;
-    VDXML_TPS_OBSSET* pTpsObsSet = nullptr;
-    VDXML_COORDINATESYSTEM* pCoordinateSystem = nullptr;
-    VDXML_TRFRESIDUAL* pTrfResidual = nullptr;
-    VDXML_GPSBASELINE* pGpsBaseline = nullptr;     ///< "GpsBl"
-    VDXML_GPS_REFERENCE* pGpsReference = nullptr;  ///< "Ref"
-    VDXML_GPS_ROVER* pGpsRover = nullptr;          ///< "Rov"
-    VDXML_THEMATICAL_CODE* pThematicalCode = nullptr;
+    VDXML_BASE* pReserved = nullptr;                             ///< Never set.
+    VDXML_ROOT* pRoot = nullptr;                                 ///< "Company"
+    VDXML_PROJECT* pProject = nullptr;                           ///< "Project"
+    VDXML_POINT* pPoint = nullptr;                               ///< "Pnt"
+    VDXML_COORD* pCoord = nullptr;                               ///< "Crd"
+    VDXML_DCOORD* pDCoord = nullptr;                             ///< "DCrd"
+    VDXML_TPS_SETUP* pTpsSetup = nullptr;                        ///< "TpsSetup"
+    VDXML_TPS_SETUP_DETAILS* pTpsSetupDetails = nullptr;         ///< "TpsSetupDetails"
+    VDXML_TPS_OBSSET* pTpsObsSet = nullptr;                      ///< "TpsObsSet"
+    VDXML_COORDINATESYSTEM* pCoordinateSystem = nullptr;         ///< "CoordinateSystem"
+    VDXML_TRFRESIDUAL* pTrfResidual = nullptr;                   ///< "TrfResidual"
+    VDXML_GPSBASELINE* pGpsBaseline = nullptr;                   ///< "GpsBl"
+    VDXML_GPS_REFERENCE* pGpsReference = nullptr;                ///< "Ref"
+    VDXML_GPS_ROVER* pGpsRover = nullptr;                        ///< "Rov"
+    VDXML_THEMATICAL_CODE* pThematicalCode = nullptr;            ///< "ThematicalCode"
     VDXML_THEMATICAL_ATTRIBUTE* pThematicalAttribute = nullptr;  ///< "ThematicalAttr"
 };
 
@@ -61,35 +61,65 @@ struct _CURRENCYTABLE {
 /// notification after them; during the close notification the record is still in its slot.
 class IVdXmlNotifications {
   public:
-    virtual int OnVdXmlBegin(VdXml::_CURRENCYTABLE* table) = 0;  ///< root element "Company"
+    /// The root element "Company" opened.
+    virtual int OnVdXmlBegin(VdXml::_CURRENCYTABLE* table) = 0;
+    /// The root element "Company" closed.
     virtual int OnVdXmlClose(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "Project" opened.
     virtual int OnProject(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "Project" closed.
     virtual int OnProjectClose(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "Pnt" opened.
     virtual int OnPoint(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "Pnt" closed.
     virtual int OnPointClose(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "Crd" opened.
     virtual int OnCoord(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "Crd" closed.
     virtual int OnCoordClose(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "DCrd" opened.
     virtual int OnDCoord(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "DCrd" closed.
     virtual int OnDCoordClose(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "TpsSetup" opened.
     virtual int OnTpsSetup(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "TpsSetup" closed.
     virtual int OnTpsSetupClose(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "TpsSetupDetails" opened.
     virtual int OnTpsSetupDetails(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "TpsSetupDetails" closed.
     virtual int OnTpsSetupDetailsClose(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "TpsObsSet" opened.
     virtual int OnTpsObsSet(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "TpsObsSet" closed.
     virtual int OnTpsObsSetClose(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "CoordinateSystem" opened.
     virtual int OnCoordinateSystem(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "CoordinateSystem" closed.
     virtual int OnCoordinateSystemClose(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "TrfResidual" opened.
     virtual int OnTrfResidual(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "TrfResidual" closed.
     virtual int OnTrfResidualClose(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "GpsBl" opened.
     virtual int OnGpsBaseline(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "GpsBl" closed.
     virtual int OnGpsBaselineClose(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "Ref" opened.
     virtual int OnGpsReference(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "Ref" closed.
     virtual int OnGpsReferenceClose(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "Rov" opened.
     virtual int OnGpsRover(VdXml::_CURRENCYTABLE* table) = 0;
+    /// "Rov" closed.
     virtual int OnGpsRoverClose(VdXml::_CURRENCYTABLE* table) = 0;
-    virtual int OnCode(VdXml::_CURRENCYTABLE* table) = 0;  ///< thematic code
+    /// A thematic code "ThematicalCode" opened.
+    virtual int OnCode(VdXml::_CURRENCYTABLE* table) = 0;
+    /// A thematic code "ThematicalCode" closed.
     virtual int OnCodeClose(VdXml::_CURRENCYTABLE* table) = 0;
-    virtual int OnAttribute(VdXml::_CURRENCYTABLE* table) = 0;  ///< thematic attribute
+    /// A thematic attribute "ThematicalAttr" opened.
+    virtual int OnAttribute(VdXml::_CURRENCYTABLE* table) = 0;
+    /// A thematic attribute "ThematicalAttr" closed.
     virtual int OnAttributeClose(VdXml::_CURRENCYTABLE* table) = 0;
 
   protected:
@@ -137,14 +167,15 @@ class CVdXmlParser {
     /// Leaves the records in the table alone (between parses there are none).
     virtual ~CVdXmlParser() = default;
 
-    /// The object to notify; null accepted (Parse then refuses). Not owned. S_OK.
+    /// The object to notify; null accepted (Parse then refuses). Not owned.
+    /// @return S_OK
     long SetCallbackInterface(IVdXmlNotifications* callback);
 
     /// Loads the file (a UTF-8 path) and walks it, sending the notifications.
-    /// E_FAIL, before any notification, without a callback, for a null or empty name, when no
-    /// DOM implementation is available, or when the file is missing, unreadable, not
-    /// well-formed or nested deeper than the engine accepts. S_OK otherwise, whatever happened
-    /// to single elements during the walk.
+    /// @return E_FAIL, before any notification, without a callback, for a null or empty name,
+    ///         when no DOM implementation is available, or when the file is missing,
+    ///         unreadable, not well-formed or nested deeper than the engine accepts; S_OK
+    ///         otherwise, whatever happened to single elements during the walk
     long Parse(const char* fileName);
 
   private:

@@ -39,32 +39,37 @@
 ///   once per level.
 class CVdXmlTree : public IVdXmlNotifications {
   public:
+    /// The tree of record pointers; the records are owned by CVdXmlTree, not by the tree.
     using Tree = CRk32Tree<VDXML_BASE*>;
 
+    /// An empty tree: no file loaded.
     CVdXmlTree() = default;
     CVdXmlTree(const CVdXmlTree&) = delete;
     CVdXmlTree& operator=(const CVdXmlTree&) = delete;
     /// Deletes every record, then the nodes.
     virtual ~CVdXmlTree();
 
-    /// Parses the file with this tree as the callback and returns the parser's result (E_FAIL
-    /// for a missing, unloadable or malformed file). Records already loaded stay; the new
-    /// file's root becomes the first top-level node. Elements whose readers fail are missing.
+    /// Parses the file (a UTF-8 path) with this tree as the callback. Records already loaded
+    /// stay; the new file's root becomes the first top-level node. Elements whose readers
+    /// fail are missing, with everything below them.
+    /// @return the parser's result: S_OK, or E_FAIL for a missing, unloadable or malformed
+    ///         file (see CVdXmlParser::Parse)
     long Load(const char* fileName);
 
     /// Replays one loaded file to callback, leaving out every omitted node with everything
     /// below it: the file loaded last, or the one at index file (counted like the top-level
     /// nodes, from 0). The callback sees the tree's own records, each enclosing record in its
-    /// slot, exactly as during parsing. S_OK in every case; nothing happens for a null
-    /// callback or a file index out of range. Must not be called again from inside a
-    /// notification of the same replay.
+    /// slot, exactly as during parsing. Nothing happens for a null callback or a file index
+    /// out of range. Must not be called again from inside a notification of the same replay.
+    /// @return S_OK in every case
     long Scan(IVdXmlNotifications* callback, int file = 0);
 
     /// The record of the node at index (pre-order over all files), or null out of range.
     /// The record stays the tree's.
     VDXML_BASE* GetNode(int index);
     /// Sets or clears the omitted mark of the node at index and, if recursive, of all its
-    /// descendants. E_FAIL, changing nothing, for an index out of range.
+    /// descendants.
+    /// @return S_OK; E_FAIL, changing nothing, for an index out of range
     long OmitNode(int index, bool omit, bool recursive);
     /// The number of loaded files (top-level nodes).
     int GetFileCount() const;
@@ -124,8 +129,11 @@ class CVdXmlTree : public IVdXmlNotifications {
   private:
     /// The open notification of the kind whose records carry type.
     int Open(VdXml::_CURRENCYTABLE* table, std::int32_t type);
+    /// Every close notification: the node current before the matching open becomes current
+    /// again.
     int Close();
 
+    /// The loaded files, the last one first.
     Tree m_tree;
     /// The node the next opened element is attached to; null while no element is open.
     Tree::pre_order_iterator m_itCurrent;

@@ -68,10 +68,11 @@ enum VDXML_TYPE : std::int32_t {
 /// omitted mark used by the record tree. A copy carries both along.
 struct VDXML_BASE {
     virtual ~VDXML_BASE() = default;
-    std::int32_t nType = VDXML_TYPE_NONE;
-    bool bOmit = false;
+    std::int32_t nType = VDXML_TYPE_NONE;  ///< the record-type code, set by the constructor
+    bool bOmit = false;                    ///< left out when the record tree replays
 
   protected:
+    /// A record of type code type, not omitted.
     explicit VDXML_BASE(std::int32_t type) : nType(type) {}
     VDXML_BASE(const VDXML_BASE&) = default;
     VDXML_BASE& operator=(const VDXML_BASE&) = default;
@@ -89,13 +90,15 @@ inline bool VdXmlIsUndefined(double value) {
     return static_cast<std::uint32_t>(bits) == static_cast<std::uint32_t>(marker) &&
            static_cast<std::uint32_t>(bits >> 32) == static_cast<std::uint32_t>(marker >> 32);
 }
+/// True unless value holds exactly the unset marker (NaN counts as set).
 inline bool VdXmlIsSet(double value) { return !VdXmlIsUndefined(value); }
 
 /// One attribute: a name and a value written as the value's string form.
 struct VDXML_ATTRIBUTE {
-    _bstr_t Name;
-    _variant_t Value;
+    _bstr_t Name;      ///< qualified name; an attribute without one is not written
+    _variant_t Value;  ///< written as Value.ToString()
 };
+/// An attribute list, passed by pointer to the writers (null for none).
 using VDXML_ATTRIBUTE_LIST = std::list<VDXML_ATTRIBUTE>;
 
 /// A name with a free note; the name is required wherever an item name is written.
@@ -118,6 +121,7 @@ struct VDXML_WARNING : VDXML_BASE {
     _bstr_t Description;
 };
 
+/// A minimum and a maximum, in the unit of the value they bound.
 struct VDXML_MINMAX {
     double Min = 0.0;
     double Max = 0.0;
@@ -129,17 +133,19 @@ struct VDXML_TIMESPAN {
     double End = VDXML_UNDEFINED;
     double Span = VDXML_UNDEFINED;
 };
+/// Time spans written one after the other (CVdXmlNode::InsertTimeSpan).
 using VDXML_VEC_TIMESPAN = std::vector<VDXML_TIMESPAN>;
 
 /// The format version; valid when Major is not 0.
 struct VDXML_VERSION : VDXML_BASE {
     VDXML_VERSION() : VDXML_BASE(VDXML_TYPE_VERSION) {}
     std::uint8_t Major = 0;
-    std::uint8_t Minor = 0;
-    std::uint32_t Build = 0;
+    std::uint8_t Minor = 0;   ///< always written, also 0
+    std::uint32_t Build = 0;  ///< written when not 0
 };
 
-/// The file's units; valid when at least one is not 0.
+/// The file's units; valid when at least one is not 0. A code of 0 is not written; any other
+/// code needs a text (CVdXmlRoot::LinearUnitText and the like) or the document cannot start.
 /// Linear: 1 metres, 2 US survey feet, 3 international feet. Angular: 1 radians.
 /// TimeSystem: 1 local, 2 UTC, 3 GPS.
 struct VDXML_UNITS : VDXML_BASE {
@@ -153,12 +159,12 @@ struct VDXML_UNITS : VDXML_BASE {
 /// selection settings. NamespaceURI, Company, Application and Version.Major are required.
 struct VDXML_ROOT : VDXML_BASE {
     VDXML_ROOT() : VDXML_BASE(VDXML_TYPE_ROOT) {}
-    _bstr_t NamespaceURI;
-    _bstr_t Company;
-    _bstr_t Application;
+    _bstr_t NamespaceURI;  ///< the namespace of every element written
+    _bstr_t Company;       ///< "Name" of the root element
+    _bstr_t Application;   ///< "Name" of "Application"
     VDXML_VERSION Version;
     VDXML_UNITS Units;
-    _bstr_t SourceDatasetLocation;
-    _bstr_t NamespacePrefix;
-    _bstr_t SelectionLanguage;
+    _bstr_t SourceDatasetLocation;  ///< where the data came from; written when not empty
+    _bstr_t NamespacePrefix;        ///< prefix bound to NamespaceURI for DOM selections, or empty
+    _bstr_t SelectionLanguage;      ///< DOM selection language ("XPath"), when set
 };

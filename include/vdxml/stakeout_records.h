@@ -39,6 +39,7 @@ struct VDXML_STAKEOUT_DESIGN : VDXML_BASE {
     VDXML_POINT Point;
     VDXML_COORD Coord;
 
+    /// The map order described above: a strict weak ordering, also with NaN in any field.
     bool operator<(const VDXML_STAKEOUT_DESIGN& other) const;
 };
 

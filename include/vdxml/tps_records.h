@@ -20,6 +20,7 @@ struct VDXML_TPS_INSTR_ACCURACY : VDXML_BASE {
     double RelDistance = 0.0;
     double Angle = 0.0;
 
+    /// True when all three figures are greater than 0 (NaN is not).
     bool IsGiven() const { return AbsDistance > 0.0 && RelDistance > 0.0 && Angle > 0.0; }
 };
 

@@ -62,10 +62,10 @@ struct _tree_node {
     _tree_node* parent = nullptr;       ///< Null for a top-level node and for the head.
     _tree_node* first_child = nullptr;  ///< Null for a leaf.
     _tree_node* last_child = nullptr;   ///< Null for a leaf.
-    _tree_node* prev_sibling =
-        nullptr;  ///< Null for a first child; the head for the first top-level node.
-    _tree_node* next_sibling =
-        nullptr;  ///< Null for a last child; the head for the last top-level node.
+    /// Null for a first child; the head for the first top-level node.
+    _tree_node* prev_sibling = nullptr;
+    /// Null for a last child; the head for the last top-level node.
+    _tree_node* next_sibling = nullptr;
     union {
         T data;  ///< The stored value (absent in the head when T is not default-constructible).
     };
@@ -423,6 +423,7 @@ class CRk32Tree {
         }
         return *this;
     }
+    /// Frees every node and the head; pointer values are not deleted.
     ~CRk32Tree() {
         clear();
         destroy_head();
@@ -437,6 +438,7 @@ class CRk32Tree {
     }
     friend void swap(CRk32Tree& a, CRk32Tree& b) noexcept { a.swap(b); }
 
+    /// A copy of the node allocator.
     allocator_type get_allocator() const { return alloc_; }
 
     // ---- traversal -------------------------------------------------------------------------
@@ -457,6 +459,7 @@ class CRk32Tree {
     const_post_order_iterator begin_post() const noexcept {
         return const_post_order_iterator(first_post());
     }
+    /// The end of post-order: the head, like end().
     post_order_iterator end_post() noexcept { return post_order_iterator(head); }
     const_post_order_iterator end_post() const noexcept { return const_post_order_iterator(head); }
 
@@ -529,6 +532,7 @@ class CRk32Tree {
         for (node_type* n = head->next_sibling; n != head; n = pre_next(n, false)) ++count;
         return count;
     }
+    /// True when the tree has no node.
     bool empty() const noexcept { return head->next_sibling == head; }
     /// The number of ancestors of `it`: 0 for a top-level node (and for null or end).
     size_type depth(const iterator_base& it) const noexcept {
@@ -576,7 +580,8 @@ class CRk32Tree {
 
     // ---- modification ----------------------------------------------------------------------
 
-    /// Inserts a top-level node holding `value` before the first one; returns it.
+    /// Inserts a top-level node holding `value` before the first one; returns it. Despite its
+    /// name it leaves the head sentinel alone.
     pre_order_iterator SetHead(const T& value) {
         node_type* n = create_node(value);
         link_before(head->next_sibling, n);

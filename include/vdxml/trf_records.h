@@ -64,6 +64,7 @@ struct VDXML_PROJECTION : VDXML_BASE, VDXML_ITEMNAME {
     std::uint32_t Type = VDXML_PROJECTION_NONE;
 };
 
+/// Geoid model types; 0 means none and is not written.
 enum VDXML_GEOIDMODEL_TYPE : std::uint32_t {
     VDXML_GEOIDMODEL_NONE = 0,
     VDXML_GEOIDMODEL_GEODETIC = 1,
@@ -102,6 +103,7 @@ struct VDXML_CSCSMODEL : VDXML_BASE, VDXML_ITEMNAME {
 
 // ---- Transformation steps ----
 
+/// Kinds of transformation step; 0 means none and is not written.
 enum VDXML_TRFSTEP_TYPE : std::uint32_t {
     VDXML_TRFSTEP_NONE = 0,
     VDXML_TRFSTEP_HELMERT2D = 1,
@@ -314,6 +316,7 @@ struct VDXML_TRFRESIDUAL : VDXML_BASE {
 
 // ---- Transformations and coordinate systems ----
 
+/// Transformation models; a transformation needs one of them to be written.
 enum VDXML_TRANSFORMATION_TYPE : std::uint32_t {
     VDXML_TRANSFORMATION_NONE = 0,  ///< refused by the writer
     VDXML_TRANSFORMATION_HELMERT2D = 1,
@@ -334,6 +337,7 @@ enum VDXML_RESIDUAL_DISTRIBUTION : std::uint32_t {
     VDXML_RESIDUAL_DISTRIBUTION_MULTIQUADRATIC = 5,
 };
 
+/// Which heights a transformation works with; 0 means not given and is not written.
 enum VDXML_HEIGHT_MODE : std::uint32_t {
     VDXML_HEIGHT_MODE_NONE = 0,
     VDXML_HEIGHT_MODE_ELLIPSOIDAL = 1,

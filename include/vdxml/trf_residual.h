@@ -6,8 +6,10 @@
 #include "vdxml/element_node.h"
 #include "vdxml/trf_records.h"
 
+/// The wrapper of one "TrfResidual" element.
 class CVdXmlTrfResidual : public CVdXmlElementNode {
   public:
+    /// The sub-elements kept in the child-node table.
     enum enmNode {
         NODE_SOURCE = 1,      ///< "Source"
         NODE_SOURCE_CRD = 2,  ///< "Crd" below "Source"
@@ -16,7 +18,9 @@ class CVdXmlTrfResidual : public CVdXmlElementNode {
         NODE_DCRD = 5,        ///< "DCrd"
     };
 
+    /// A wrapper without a root: Create takes the parent's.
     CVdXmlTrfResidual() = default;
+    /// A wrapper sharing owner's root.
     explicit CVdXmlTrfResidual(const CVdXmlNodeBase& owner) : CVdXmlElementNode(owner) {}
     CVdXmlTrfResidual(const CVdXmlTrfResidual&) = delete;
     CVdXmlTrfResidual& operator=(const CVdXmlTrfResidual&) = delete;
@@ -25,13 +29,16 @@ class CVdXmlTrfResidual : public CVdXmlElementNode {
     /// Writes "TrfResidual" below parent: "Type" with its text ("1D", "2D", "3D"), then
     /// "Source" and "Target" ("Name", "Crd" with "XYZ" and "ENH", each with its "Qlty") when the
     /// name flag is set and the system has coordinates, then "DCrd" ("DXYZ", "DENH",
-    /// "DDistance") when a residual is flagged. E_FAIL, writing nothing, for a Type other than
-    /// 1, 2 or 3. Stops at the first failing write and returns it, else the status of the last
-    /// write (S_FALSE when that value was skipped as not finite).
+    /// "DDistance") when a residual is flagged.
+    /// @return E_FAIL, writing nothing, for a Type other than 1, 2 or 3; E_FAIL for a parent
+    ///         without a document; the first failing write, which ends the writer; else the
+    ///         status of the last write (S_FALSE when that value was skipped as not finite)
     long Create(const CVdXmlNode& parent, const VDXML_TRFRESIDUAL& residual);
-    /// Checks that element is there (E_FAIL otherwise); fills nothing.
+    /// Checks that element is there; fills nothing.
+    /// @return S_OK; E_FAIL when element holds no XML element
     static long Read(VDXML_ELEMENT& element, VDXML_TRFRESIDUAL& residual);
 
+    /// The node written under n by the last Create, or null.
     CVdXmlNode* GetNode(enmNode n) const { return GetTableNode(n); }
 
     using CVdXmlNode::InsertCartesian;
@@ -43,6 +50,10 @@ class CVdXmlTrfResidual : public CVdXmlElementNode {
   protected:
     using CVdXmlElementNode::Initialize;
     using CVdXmlElementNode::InsertItemName;
+
+    // Each block writer creates its element through a temporary wrapper and fills it with
+    // the node writer of the same name; it returns the first failure, else the status of
+    // the last entry written.
 
     /// "XYZ" below parent, with "Qlty" of dimension 3 when quality is given.
     long InsertCartesian(const CVdXmlNode& parent, const VDXML_CARTESIAN& xyz) const;

@@ -1,9 +1,11 @@
+#include "vdxml/platform/platform.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
-
-#include "vdxml/platform/platform.h"
+#include <limits>
 
 TEST(StatusTest, FailuresAreNegativeSignExtendedHresults) {
     EXPECT_LT(E_FAIL, 0);
@@ -41,6 +43,15 @@ TEST(VariantTest, StringForms) {
     EXPECT_EQ(_variant_t().ToString(), L"");
 }
 
+TEST(VariantTest, DoublesOutsideLongSaturate) {
+    EXPECT_EQ(_variant_t(-2.75).AsLong(), -2);
+    EXPECT_EQ(_variant_t(1e300).AsLong(), std::numeric_limits<long>::max());
+    EXPECT_EQ(_variant_t(-1e300).AsLong(), std::numeric_limits<long>::min());
+    EXPECT_EQ(_variant_t(-9223372036854775808.0).AsLong(), std::numeric_limits<long>::min());
+    EXPECT_EQ(_variant_t(std::nan("")).AsLong(), 0);
+    EXPECT_EQ(_variant_t(HUGE_VAL).AsLong(), 0);
+}
+
 TEST(VariantTest, DateStringReadsDayMonthYear) {
     // 28 April 2006 is OLE day 38835; 12:05:07.25 is 43507.25 s into the day.
     const double ole = 38835.0 + 43507.25 / 86400.0;
@@ -50,7 +61,8 @@ TEST(VariantTest, DateStringReadsDayMonthYear) {
     // Before the epoch the time of day is the absolute fraction.
     EXPECT_EQ(_variant_t::FormatDate(-1.25), L"29.12.1899 6:00:00");
     // A fraction that rounds to a whole day carries into the next day, never "60" seconds.
-    EXPECT_EQ(_variant_t::FormatDate(38835.0 + (86400.0 - 0.00001) / 86400.0), L"29.4.2006 0:00:00");
+    EXPECT_EQ(_variant_t::FormatDate(38835.0 + (86400.0 - 0.00001) / 86400.0),
+              L"29.4.2006 0:00:00");
     EXPECT_THROW(_variant_t::FormatDate(1e300), _com_error);
 }
 
@@ -70,7 +82,10 @@ TEST(FilesTest, TempDirectoryFollowsTmpdir) {
     EXPECT_EQ(VdXmlPlatform::TempDirectory(), "/var/tmp/");
     setenv("TMPDIR", "", 1);
     EXPECT_EQ(VdXmlPlatform::TempDirectory(), "/tmp/");
-    if (old) setenv("TMPDIR", saved.c_str(), 1); else unsetenv("TMPDIR");
+    if (old)
+        setenv("TMPDIR", saved.c_str(), 1);
+    else
+        unsetenv("TMPDIR");
 }
 
 TEST(FilesTest, ErrnoMapsToWin32Codes) {

@@ -23,11 +23,9 @@ int RunCheck(Args args) {
             std::fputs(kCheckUsage, stdout);
             return kExitOk;
         }
-        if (!file.empty() || (arg.size() > 1 && arg[0] == '-'))
-            throw UsageError("unexpected argument '" + arg + "'");
-        file = arg;
+        TakeFileArgument(arg, file);
     }
-    if (file.empty()) throw UsageError("no FILE given");
+    RequireFile(file);
 
     IXMLDOMDocument2Ptr doc;
     const long hr = CreateEngineObject(doc, L"MsXml2.DomDocument.4.0");

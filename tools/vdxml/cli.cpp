@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "vdxml/record_tree.h"
+
 namespace vdxml_cli {
 
 std::string Args::Value(const std::string& option) {
@@ -33,5 +35,23 @@ std::string StatusText(long status) {
 }
 
 bool IsHelp(const std::string& argument) { return argument == "--help" || argument == "-h"; }
+
+void TakeFileArgument(const std::string& argument, std::string& file) {
+    if (!file.empty() || (argument.size() > 1 && argument[0] == '-'))
+        throw UsageError("unexpected argument '" + argument + "'");
+    file = argument;
+}
+
+void RequireFile(const std::string& file) {
+    if (file.empty()) throw UsageError("no FILE given");
+}
+
+bool LoadSurvey(const std::string& file, CVdXmlTree& tree) {
+    const long hr = tree.Load(file.c_str());
+    if (SUCCEEDED(hr)) return true;
+    ReportError(file,
+                "cannot be read as a survey file (" + StatusText(hr) + "); try 'vdxml check'");
+    return false;
+}
 
 }  // namespace vdxml_cli

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class CVdXmlTree;
+
 namespace vdxml_cli {
 
 enum ExitCode { kExitOk = 0, kExitBadInput = 1, kExitUsage = 2 };
@@ -38,6 +40,13 @@ void ReportError(const std::string& file, const std::string& message);
 std::string StatusText(long status);
 /// True when argument is --help or -h.
 bool IsHelp(const std::string& argument);
+/// Takes argument as the command's one FILE; UsageError when a FILE was given already or the
+/// argument is an option the command does not know.
+void TakeFileArgument(const std::string& argument, std::string& file);
+/// UsageError when no FILE was given.
+void RequireFile(const std::string& file);
+/// Loads file into tree; when it cannot be read, says so on standard error and returns false.
+bool LoadSurvey(const std::string& file, CVdXmlTree& tree);
 
 int RunSample(Args args);
 int RunInfo(Args args);

@@ -32,20 +32,13 @@ int RunDump(Args args) {
             omitted.insert(args.Number(arg, 0, 2147483647));
         else if (arg == "--json")
             json = true;
-        else if (!file.empty() || (arg.size() > 1 && arg[0] == '-'))
-            throw UsageError("unexpected argument '" + arg + "'");
         else
-            file = arg;
+            TakeFileArgument(arg, file);
     }
-    if (file.empty()) throw UsageError("no FILE given");
+    RequireFile(file);
 
     CVdXmlTree tree;
-    const long hr = tree.Load(file.c_str());
-    if (FAILED(hr)) {
-        ReportError(file,
-                    "cannot be read as a survey file (" + StatusText(hr) + "); try 'vdxml check'");
-        return kExitBadInput;
-    }
+    if (!LoadSurvey(file, tree)) return kExitBadInput;
     const std::vector<ListedRecord> all = ListRecords(tree);
     for (long long index : omitted) {
         if (FAILED(tree.OmitNode(static_cast<int>(index), true, true))) {

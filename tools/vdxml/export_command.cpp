@@ -116,21 +116,14 @@ int RunExport(Args args) {
             format = args.Value(arg);
         else if (arg == "-o" || arg == "--output")
             output = args.Value(arg);
-        else if (!file.empty() || (arg.size() > 1 && arg[0] == '-'))
-            throw UsageError("unexpected argument '" + arg + "'");
         else
-            file = arg;
+            TakeFileArgument(arg, file);
     }
-    if (file.empty()) throw UsageError("no FILE given");
+    RequireFile(file);
     if (format != "csv" && format != "geojson") throw UsageError("--to takes csv or geojson");
 
     CVdXmlTree tree;
-    const long hr = tree.Load(file.c_str());
-    if (FAILED(hr)) {
-        ReportError(file,
-                    "cannot be read as a survey file (" + StatusText(hr) + "); try 'vdxml check'");
-        return kExitBadInput;
-    }
+    if (!LoadSurvey(file, tree)) return kExitBadInput;
     const std::vector<PointRow> rows = CollectPoints(ListRecords(tree));
     std::ofstream fileOut;
     if (!output.empty()) {

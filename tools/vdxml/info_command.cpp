@@ -57,19 +57,12 @@ int RunInfo(Args args) {
             std::fputs(kInfoUsage, stdout);
             return kExitOk;
         }
-        if (!file.empty() || (arg.size() > 1 && arg[0] == '-'))
-            throw UsageError("unexpected argument '" + arg + "'");
-        file = arg;
+        TakeFileArgument(arg, file);
     }
-    if (file.empty()) throw UsageError("no FILE given");
+    RequireFile(file);
 
     CVdXmlTree tree;
-    const long hr = tree.Load(file.c_str());
-    if (FAILED(hr)) {
-        ReportError(file,
-                    "cannot be read as a survey file (" + StatusText(hr) + "); try 'vdxml check'");
-        return kExitBadInput;
-    }
+    if (!LoadSurvey(file, tree)) return kExitBadInput;
     const std::vector<ListedRecord> records = ListRecords(tree);
     std::map<std::int32_t, long long> counts;
     const VDXML_ROOT* root = nullptr;

@@ -72,15 +72,8 @@ VDXML_TRFRESIDUAL ControlPoint(long long index) {
     r.Type = VDXML_COORD_TYPE_3D;
     r.Flags = R::flagSourceName | R::flagTargetName | R::flagResidualEnh | R::flagDDistance;
     r.SourceName = r.TargetName = PointName(index);
-    r.SourceXyz.Flags = VDXML_CARTESIAN::flagXyz | VDXML_CARTESIAN::flagQlty;
-    r.SourceXyz.X = p.x;
-    r.SourceXyz.Y = p.y;
-    r.SourceXyz.Z = p.z;
-    r.SourceXyz.Qlty = Cofactors(0.008, 0.015);
-    r.TargetEnh.Flags = VDXML_GRID::flagEN | VDXML_GRID::flagHO;
-    r.TargetEnh.E = p.east;
-    r.TargetEnh.N = p.north;
-    r.TargetEnh.HO = p.height - kGeoidSeparation;
+    r.SourceXyz = MeasuredXyz(p);
+    r.TargetEnh = SiteGrid(p);
     const double phase = static_cast<double>(index + 1);
     r.ResidualEnh.Flags = VDXML_RESIDUAL_GRID::flagDEN | VDXML_RESIDUAL_GRID::flagDHO;
     r.ResidualEnh.DE = 0.004 * std::sin(phase);

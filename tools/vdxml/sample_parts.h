@@ -21,6 +21,10 @@ constexpr double kGeoidSeparation = 48.3;
 SamplePosition PositionAt(double east, double north);
 /// A cofactor block with the given standard deviations for position and height.
 VDXML_QLTY Cofactors(double horizontal, double vertical);
+/// The earth-centred WGS 84 block of a sample position, with the quality of a GPS fix.
+VDXML_CARTESIAN MeasuredXyz(const SamplePosition& p);
+/// The local grid block of a sample position: easting, northing and orthometric height.
+VDXML_GRID SiteGrid(const SamplePosition& p);
 /// "P1", "P2", ... for the point at index.
 _bstr_t PointName(long long index);
 /// When the point at index was measured (Modified Julian Date): a minute after its predecessor.

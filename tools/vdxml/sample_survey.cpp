@@ -44,19 +44,12 @@ VDXML_COORD PointCoord(const SamplePosition& p) {
     VDXML_COORD coord;
     coord.Type = VDXML_COORD_TYPE_3D;
     coord.SourcePos = coord.SourceHgt = VDXML_SOURCE_GPS;
-    coord.Wgs84Xyz.Flags = VDXML_CARTESIAN::flagXyz | VDXML_CARTESIAN::flagQlty;
-    coord.Wgs84Xyz.X = p.x;
-    coord.Wgs84Xyz.Y = p.y;
-    coord.Wgs84Xyz.Z = p.z;
-    coord.Wgs84Xyz.Qlty = Cofactors(0.008, 0.015);
+    coord.Wgs84Xyz = MeasuredXyz(p);
     coord.Wgs84Llh.Flags = VDXML_GEODETIC::flagLatLon | VDXML_GEODETIC::flagHE;
     coord.Wgs84Llh.Lat = p.lat;
     coord.Wgs84Llh.Lon = p.lon;
     coord.Wgs84Llh.HE = p.height;
-    coord.LocalEnh.Flags = VDXML_GRID::flagEN | VDXML_GRID::flagHO;
-    coord.LocalEnh.E = p.east;
-    coord.LocalEnh.N = p.north;
-    coord.LocalEnh.HO = p.height - kGeoidSeparation;
+    coord.LocalEnh = SiteGrid(p);
     return coord;
 }
 
@@ -134,6 +127,25 @@ SamplePosition PositionAt(double east, double north) {
     p.y = (n + p.height) * std::cos(p.lat) * std::sin(p.lon);
     p.z = (n * (1.0 - e2) + p.height) * std::sin(p.lat);
     return p;
+}
+
+VDXML_CARTESIAN MeasuredXyz(const SamplePosition& p) {
+    VDXML_CARTESIAN xyz;
+    xyz.Flags = VDXML_CARTESIAN::flagXyz | VDXML_CARTESIAN::flagQlty;
+    xyz.X = p.x;
+    xyz.Y = p.y;
+    xyz.Z = p.z;
+    xyz.Qlty = Cofactors(0.008, 0.015);
+    return xyz;
+}
+
+VDXML_GRID SiteGrid(const SamplePosition& p) {
+    VDXML_GRID grid;
+    grid.Flags = VDXML_GRID::flagEN | VDXML_GRID::flagHO;
+    grid.E = p.east;
+    grid.N = p.north;
+    grid.HO = p.height - kGeoidSeparation;
+    return grid;
 }
 
 VDXML_QLTY Cofactors(double horizontal, double vertical) {

@@ -8,13 +8,23 @@
 #include "vdxml/platform/bstr.h"
 #include "vdxml/platform/status.h"
 
+/// A failure status raised as an exception, with an optional description.
 class _com_error : public std::exception {
   public:
+    /// Keeps hr and description and builds the messages. Never throws: when memory runs out
+    /// on the way, a message may stay empty and the status alone tells what failed.
+    /// @param hr          the failure status
+    /// @param description what went wrong, or empty to let the status speak for itself
     explicit _com_error(long hr, _bstr_t description = _bstr_t()) noexcept;
+    /// The status carried.
     long Error() const noexcept { return m_hr; }
+    /// The description given at construction; empty when none was given.
     _bstr_t Description() const { return m_description; }
-    /// A readable message: the description, or a text naming the status.
+    /// A readable message: the description; without one, a fixed text for the common
+    /// statuses (E_OUTOFMEMORY "Out of memory", E_POINTER "Invalid pointer", ...) or
+    /// "Error 0x" with the status in eight hex digits for any other.
     const wchar_t* ErrorMessage() const noexcept;
+    /// The message as UTF-8.
     const char* what() const noexcept override { return m_what.c_str(); }
 
   private:
