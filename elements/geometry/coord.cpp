@@ -2,14 +2,14 @@
 // blocks, geoid separation and the coordinate quality.
 #include "vdxml/coord.h"
 
-#include "entry_sequence.h"
+#include "elements/entry_sequence.h"
 #include "vdxml/geodesy.h"
 #include "vdxml/geometry_texts.h"
 #include "vdxml/vocabulary.h"
 
-using vdxml_geometry::EntrySequence;
-using vdxml_geometry::QualityDimension;
-using vdxml_geometry::WriteSubElement;
+using vdxml_elements::EntrySequence;
+using vdxml_elements::QualityDimension;
+using vdxml_elements::WriteSubElement;
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "trf_writing.h"
 
-using vdxml_geometry::EntrySequence;
+using vdxml_elements::EntrySequence;
 using vdxml_trf::IsNamed;
 using vdxml_trf::WriteModelElement;
 

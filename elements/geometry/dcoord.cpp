@@ -2,12 +2,12 @@
 // centring accuracies.
 #include "vdxml/dcoord.h"
 
-#include "entry_sequence.h"
+#include "elements/entry_sequence.h"
 #include "vdxml/vocabulary.h"
 
-using vdxml_geometry::EntrySequence;
-using vdxml_geometry::QualityDimension;
-using vdxml_geometry::WriteSubElement;
+using vdxml_elements::EntrySequence;
+using vdxml_elements::QualityDimension;
+using vdxml_elements::WriteSubElement;
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Coordinate blocks written into a node: Cartesian, geodetic and grid values.
-#include "entry_sequence.h"
+#include "elements/entry_sequence.h"
 #include "vdxml/vocabulary.h"
 
-using vdxml_geometry::EntrySequence;
+using vdxml_elements::EntrySequence;
 
 namespace {
 // Geodetic and grid blocks differ only in their position pair: two values by the position

@@ -1,10 +1,10 @@
 // Standard deviations of polar elements written into a node: absolute ones, and relative ones
 // followed by their units.
-#include "entry_sequence.h"
+#include "elements/entry_sequence.h"
 #include "vdxml/geometry_texts.h"
 #include "vdxml/vocabulary.h"
 
-using vdxml_geometry::EntrySequence;
+using vdxml_elements::EntrySequence;
 
 namespace {
 

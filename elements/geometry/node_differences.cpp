@@ -2,11 +2,11 @@
 // grid differences with their polar elements.
 #include <cmath>
 
-#include "entry_sequence.h"
+#include "elements/entry_sequence.h"
 #include "vdxml/geodesy.h"
 #include "vdxml/vocabulary.h"
 
-using vdxml_geometry::EntrySequence;
+using vdxml_elements::EntrySequence;
 
 namespace {
 

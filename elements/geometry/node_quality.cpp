@@ -2,10 +2,10 @@
 // one-line coordinate quality.
 #include <cmath>
 
-#include "entry_sequence.h"
+#include "elements/entry_sequence.h"
 #include "vdxml/vocabulary.h"
 
-using vdxml_geometry::EntrySequence;
+using vdxml_elements::EntrySequence;
 
 namespace {
 // The standard deviation of a variance sum: values not greater than 0 (NaN included) count

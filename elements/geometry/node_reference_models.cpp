@@ -5,7 +5,7 @@
 #include "vdxml/trf_records.h"
 #include "vdxml/trf_texts.h"
 
-using vdxml_geometry::EntrySequence;
+using vdxml_elements::EntrySequence;
 using vdxml_trf::InsertNamedItem;
 using vdxml_trf::IsNamed;
 

@@ -6,8 +6,8 @@
 #include "vdxml/trf_residual.h"
 #include "vdxml/trf_texts.h"
 
-using vdxml_geometry::EntrySequence;
-using vdxml_geometry::WriteSubElement;
+using vdxml_elements::EntrySequence;
+using vdxml_elements::WriteSubElement;
 using vdxml_trf::InsertNamedItem;
 using vdxml_trf::IsNamed;
 using vdxml_trf::WriteModelElement;

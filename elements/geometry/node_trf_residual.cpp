@@ -1,10 +1,10 @@
 // Transformation residuals written into a node: the Cartesian and grid residual values, and
 // whole residual elements inserted below a node.
-#include "entry_sequence.h"
+#include "elements/entry_sequence.h"
 #include "vdxml/trf_residual.h"
 #include "vdxml/vocabulary.h"
 
-using vdxml_geometry::EntrySequence;
+using vdxml_elements::EntrySequence;
 
 long CVdXmlNode::InsertResidualCartesian(const VDXML_RESIDUAL_CARTESIAN& r) const {
     // A Cartesian residual is a Cartesian coordinate difference: same entries, same rule.

@@ -12,8 +12,8 @@
 #include "vdxml/trf_records.h"
 #include "vdxml/trf_texts.h"
 
-using vdxml_geometry::EntrySequence;
-using vdxml_geometry::WriteSubElement;
+using vdxml_elements::EntrySequence;
+using vdxml_elements::WriteSubElement;
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The "Pnt" element: identifier, class, subclass and epoch of a point.
 #include "vdxml/point.h"
 
-#include "entry_sequence.h"
+#include "elements/entry_sequence.h"
 #include "vdxml/geometry_texts.h"
 #include "vdxml/vocabulary.h"
 
@@ -11,7 +11,7 @@ long CVdXmlPoint::Create(const CVdXmlNode& parent, const VDXML_POINT& point) {
     if (FAILED(hr)) return hr;
     hr = CVdXmlNode::InsertItemName(point);
     if (FAILED(hr)) return hr;
-    return vdxml_geometry::EntrySequence(*this, hr)
+    return vdxml_elements::EntrySequence(*this, hr)
         .Enumerated(VdXml::tagClass, point.Class, VdXml::enumPointClass)
         .Enumerated(VdXml::tagSubClass, point.SubClass, VdXml::enumPointSubClass)
         .Then(VdXmlIsSet(point.Epoch),

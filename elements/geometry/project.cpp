@@ -1,10 +1,10 @@
 // The "Project" element: name, dates, address, averaging limits and modified grid.
 #include "vdxml/project.h"
 
-#include "entry_sequence.h"
+#include "elements/entry_sequence.h"
 #include "vdxml/vocabulary.h"
 
-using vdxml_geometry::EntrySequence;
+using vdxml_elements::EntrySequence;
 
 long CVdXmlProject::Create(const CVdXmlNode& parent, const VDXML_PROJECT& project) {
     if (project.Name.empty()) return E_FAIL;

@@ -2,13 +2,13 @@
 // the source and target systems and the residual left there.
 #include "vdxml/trf_residual.h"
 
-#include "entry_sequence.h"
+#include "elements/entry_sequence.h"
 #include "vdxml/geometry_texts.h"
 #include "vdxml/vocabulary.h"
 
-using vdxml_geometry::EntrySequence;
-using vdxml_geometry::QualityDimension;
-using vdxml_geometry::WriteSubElement;
+using vdxml_elements::EntrySequence;
+using vdxml_elements::QualityDimension;
+using vdxml_elements::WriteSubElement;
 
 namespace {
 bool HasCoordinates(const VDXML_CARTESIAN& xyz) {

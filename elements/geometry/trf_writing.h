@@ -2,7 +2,7 @@
 // optional item name of reference records and the element of one reference model.
 #pragma once
 
-#include "entry_sequence.h"
+#include "elements/entry_sequence.h"
 #include "vdxml/node.h"
 #include "vdxml/vocabulary.h"
 
@@ -15,7 +15,7 @@ inline bool IsNamed(const VDXML_ITEMNAME& item) { return !item.Name.empty(); }
 /// write into temporary wrappers held const, so the entries are appended here rather than
 /// through the node's own item-name writer.
 inline long InsertNamedItem(const CVdXmlNode& node, const VDXML_ITEMNAME& item) {
-    return vdxml_geometry::EntrySequence(node)
+    return vdxml_elements::EntrySequence(node)
         .Text(VdXml::tagName, item.Name)
         .Text(VdXml::tagNote, item.Note)
         .Status();
@@ -26,7 +26,7 @@ inline long InsertNamedItem(const CVdXmlNode& node, const VDXML_ITEMNAME& item) 
 template <class Record>
 long WriteModelElement(const CVdXmlNodeBase& owner, const CVdXmlNode& parent, const _bstr_t& tag,
                        const Record& record, long (CVdXmlNode::*write)(const Record&) const) {
-    return vdxml_geometry::WriteSubElement(
+    return vdxml_elements::WriteSubElement(
         owner, parent, tag, [&](const CVdXmlNode& node) { return (node.*write)(record); });
 }
 

@@ -1,15 +1,15 @@
 // One stakeout "Stakeout": designs with their results.
 #include "vdxml/appl_stakeout.h"
 
-#include "elements/geometry/entry_sequence.h"
+#include "elements/entry_sequence.h"
 #include "vdxml/coord.h"
 #include "vdxml/dcoord.h"
 #include "vdxml/point.h"
 #include "vdxml/stakeout_texts.h"
 #include "vdxml/vocabulary.h"
 
-using vdxml_geometry::EntrySequence;
-using vdxml_geometry::WriteSubElement;
+using vdxml_elements::EntrySequence;
+using vdxml_elements::WriteSubElement;
 
 namespace {
 

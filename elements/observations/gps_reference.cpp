@@ -8,7 +8,7 @@ long CVdXmlGpsReference::Create(const CVdXmlNode& parent, const VDXML_GPS_REFERE
     if (!(reference.Flags & VDXML_GPS_SETUP::flagSetup)) return E_FAIL;
     const long hr = CreateElement(parent, VdXml::tagRef);
     if (FAILED(hr)) return hr;
-    vdxml_geometry::EntrySequence entries(*this, hr);
+    vdxml_elements::EntrySequence entries(*this, hr);
     return vdxml_gps::WriteSetup(entries, *this, reference).Status();
 }
 

@@ -17,7 +17,7 @@ long CVdXmlGpsRover::Create(const CVdXmlNode& parent, const VDXML_GPS_ROVER& rov
     if (!(rover.Flags & VDXML_GPS_SETUP::flagSetup)) return E_FAIL;
     const long hr = CreateElement(parent, VdXml::tagRov);
     if (FAILED(hr)) return hr;
-    vdxml_geometry::EntrySequence entries(*this, hr);
+    vdxml_elements::EntrySequence entries(*this, hr);
     return vdxml_gps::WriteSetup(entries, *this, rover)
         .Then(rover.DOPs.Flags & VDXML_DOPS::maskAny,
               [&] {

@@ -5,7 +5,7 @@
 
 namespace vdxml_gps {
 
-vdxml_geometry::EntrySequence& WriteSetup(vdxml_geometry::EntrySequence& entries,
+vdxml_elements::EntrySequence& WriteSetup(vdxml_elements::EntrySequence& entries,
                                           const CVdXmlNode& node, const VDXML_GPS_SETUP& setup) {
     using S = VDXML_GPS_SETUP;
     const std::uint8_t required = VDXML_ANTENNA::maskRequired;

@@ -1,11 +1,11 @@
 // The antenna and dilution-of-precision blocks of GPS setups, inserted below any node.
-#include "elements/geometry/entry_sequence.h"
+#include "elements/entry_sequence.h"
 #include "vdxml/gps_records.h"
 #include "vdxml/gps_texts.h"
 #include "vdxml/node.h"
 #include "vdxml/vocabulary.h"
 
-using vdxml_geometry::EntrySequence;
+using vdxml_elements::EntrySequence;
 
 long CVdXmlNode::InsertAntenna(const VDXML_ANTENNA& antenna, CVdXmlNode& out) const {
     using A = VDXML_ANTENNA;

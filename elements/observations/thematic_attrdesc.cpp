@@ -1,12 +1,12 @@
 // The description of a thematic attribute "ThematicalAttrDesc": value type, kind, default
 // values, range and choice list.
-#include "elements/geometry/entry_sequence.h"
+#include "elements/entry_sequence.h"
 #include "elements/observations/thematic_entries.h"
 #include "vdxml/thematic_texts.h"
 #include "vdxml/vocabulary.h"
 
-using vdxml_geometry::EntrySequence;
-using vdxml_geometry::WriteSubElement;
+using vdxml_elements::EntrySequence;
+using vdxml_elements::WriteSubElement;
 
 namespace {
 

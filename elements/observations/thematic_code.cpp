@@ -1,7 +1,7 @@
 // One thematic code "ThematicalCode".
 #include "vdxml/thematic_code.h"
 
-#include "elements/geometry/entry_sequence.h"
+#include "elements/entry_sequence.h"
 #include "elements/observations/thematic_entries.h"
 #include "vdxml/thematic_texts.h"
 #include "vdxml/vocabulary.h"
@@ -9,7 +9,7 @@
 long vdxml_thematic::WriteCode(CVdXmlNode& node, const VDXML_THEMATICAL_CODE& code) {
     const long hr = node.InsertItemName(code.ItemName);
     if (FAILED(hr)) return hr;
-    return vdxml_geometry::EntrySequence(node, hr)
+    return vdxml_elements::EntrySequence(node, hr)
         .Enumerated(VdXml::tagType, code.Type, VdXml::enumThematicGeometryType)
         .Text(VdXml::tagThematicalCodeDescription, code.CodeDesc)
         .Status();

@@ -2,11 +2,11 @@
 // observed values and their accuracy.
 #include "vdxml/tps_obsset.h"
 
-#include "elements/geometry/entry_sequence.h"
+#include "elements/entry_sequence.h"
 #include "vdxml/tps_texts.h"
 #include "vdxml/vocabulary.h"
 
-using vdxml_geometry::EntrySequence;
+using vdxml_elements::EntrySequence;
 
 long CVdXmlTpsObsSet::Create(const CVdXmlNode& parent, const VDXML_TPS_OBSSET& obsSet) {
     // Refused before the child-node table is touched, so GetNode still answers for the

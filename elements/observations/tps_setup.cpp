@@ -2,10 +2,10 @@
 // instrument with its nominal accuracy.
 #include "vdxml/tps_setup.h"
 
-#include "elements/geometry/entry_sequence.h"
+#include "elements/entry_sequence.h"
 #include "vdxml/vocabulary.h"
 
-using vdxml_geometry::EntrySequence;
+using vdxml_elements::EntrySequence;
 
 long CVdXmlTpsSetup::Create(const CVdXmlNode& parent, const VDXML_TPS_SETUP& setup) {
     // Refused before the child-node table is touched, so GetNode still answers for the
@@ -45,7 +45,7 @@ long CVdXmlTpsSetup::InsertInstrument(const VDXML_TPS_INSTRUMENT& instrument) {
         .Then(accuracy.IsGiven(),
               [&] {
                   // A temporary wrapper: the accuracy block is not kept in the child-node table.
-                  return vdxml_geometry::WriteSubElement(
+                  return vdxml_elements::WriteSubElement(
                       *this, *node, VdXml::tagTpsAccuracy, [&](const CVdXmlNode& block) {
                           return EntrySequence(block)
                               .Number(true, VdXml::tagAbsDistance, accuracy.AbsDistance, 5)

@@ -11,6 +11,7 @@ if(TARGET vdxml_tool)
 else()
     # Built without the tool (VDXML_BUILD_TOOLS=OFF): the tests that run it skip themselves.
     file(GLOB sample_sources ${PROJECT_SOURCE_DIR}/tools/vdxml/sample_*.cpp)
+    list(FILTER sample_sources EXCLUDE REGEX "_command\\.cpp$")
     target_sources(${VDXML_AREA_TARGET} PRIVATE ${sample_sources})
     target_include_directories(${VDXML_AREA_TARGET} PRIVATE ${PROJECT_SOURCE_DIR}/tools/vdxml)
     target_compile_definitions(${VDXML_AREA_TARGET} PRIVATE VDXML_TOOL_PATH="")

@@ -1,4 +1,4 @@
-// Writing helpers shared by the geometry writers: a sequence of conditional entries that stops
+// Writing helpers shared by the element writers: a sequence of conditional entries that stops
 // at the first failure, the temporary wrapper of a sub-element, and the dimension of a
 // quality block from the values a block holds.
 #pragma once
@@ -7,7 +7,7 @@
 #include "vdxml/geometry_records.h"
 #include "vdxml/node.h"
 
-namespace vdxml_geometry {
+namespace vdxml_elements {
 
 /// Appends entries to one node in order. Once an entry fails, later calls write nothing and
 /// Status() keeps that failure; otherwise Status() is the status of the last entry written
@@ -83,4 +83,4 @@ inline VDXML_COORD_TYPE QualityDimension(bool hasPosition, bool hasHeight) {
     return hasHeight ? VDXML_COORD_TYPE_3D : VDXML_COORD_TYPE_2D;
 }
 
-}  // namespace vdxml_geometry
+}  // namespace vdxml_elements
