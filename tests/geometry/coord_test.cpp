@@ -119,18 +119,18 @@ TEST_P(CoordWrite, EveryBlockInOrderWithItsDecimals) {
     EXPECT_EQ(crd.childText("SHgt"), "5");
     EXPECT_EQ(crd.childText("AvgStat"), "5");
     EXPECT_EQ(crd.childText("GS"), "52.24568");
-    EXPECT_EQ(At(crd, "W84").childNames(), (Names{"XYZ", "LLH"}));
-    EXPECT_EQ(At(crd, "W84/XYZ").childNames(), (Names{"X", "Y", "Z"}));
-    EXPECT_EQ(At(crd, "W84/XYZ/X").text, "4303123.12346");
-    EXPECT_EQ(At(crd, "W84/XYZ/Z").text, "4580789.00000");
-    EXPECT_EQ(At(crd, "W84/LLH").childNames(), (Names{"Lat", "Lon", "HE", "HO"}));
-    EXPECT_EQ(At(crd, "W84/LLH/Lat").text, "0.812345678901200");
-    EXPECT_EQ(At(crd, "W84/LLH/Lon").text, "-0.123456789000000");
-    EXPECT_EQ(At(crd, "W84/LLH/HE").text, "512.34568");
-    EXPECT_EQ(At(crd, "Lcl").childNames(), (Names{"XYZ", "LLH", "ENH"}));
-    EXPECT_EQ(At(crd, "Lcl/XYZ/Y").text, "-2.25000");
-    EXPECT_EQ(At(crd, "Lcl/LLH").childNames(), (Names{"Lat", "Lon"}));
-    EXPECT_EQ(At(crd, "Lcl/ENH").childNames(), (Names{"E", "N", "HO"}));
+    EXPECT_EQ(Path(crd, "W84").childNames(), (Names{"XYZ", "LLH"}));
+    EXPECT_EQ(Path(crd, "W84/XYZ").childNames(), (Names{"X", "Y", "Z"}));
+    EXPECT_EQ(Path(crd, "W84/XYZ/X").text, "4303123.12346");
+    EXPECT_EQ(Path(crd, "W84/XYZ/Z").text, "4580789.00000");
+    EXPECT_EQ(Path(crd, "W84/LLH").childNames(), (Names{"Lat", "Lon", "HE", "HO"}));
+    EXPECT_EQ(Path(crd, "W84/LLH/Lat").text, "0.812345678901200");
+    EXPECT_EQ(Path(crd, "W84/LLH/Lon").text, "-0.123456789000000");
+    EXPECT_EQ(Path(crd, "W84/LLH/HE").text, "512.34568");
+    EXPECT_EQ(Path(crd, "Lcl").childNames(), (Names{"XYZ", "LLH", "ENH"}));
+    EXPECT_EQ(Path(crd, "Lcl/XYZ/Y").text, "-2.25000");
+    EXPECT_EQ(Path(crd, "Lcl/LLH").childNames(), (Names{"Lat", "Lon"}));
+    EXPECT_EQ(Path(crd, "Lcl/ENH").childNames(), (Names{"E", "N", "HO"}));
 }
 
 TEST_P(CoordWrite, CartesianBlocksOnlyForThreeDimensions) {
@@ -149,12 +149,12 @@ TEST_P(CoordWrite, CartesianBlocksOnlyForThreeDimensions) {
     const XmlTree& pnt = Below("");
     ASSERT_EQ(pnt.count("Crd"), 4u);
     EXPECT_EQ(pnt.child("Crd", 0)->childNames(), (Names{"Type", "W84", "Lcl"}));
-    EXPECT_TRUE(At(*pnt.child("Crd", 0), "W84").children.empty());
-    EXPECT_TRUE(At(*pnt.child("Crd", 0), "Lcl").children.empty());
-    EXPECT_TRUE(At(*pnt.child("Crd", 1), "W84").children.empty());
-    EXPECT_EQ(At(*pnt.child("Crd", 2), "W84").childNames(), Names{"XYZ"});
-    EXPECT_EQ(At(*pnt.child("Crd", 2), "Lcl").childNames(), Names{"XYZ"});
-    EXPECT_EQ(At(*pnt.child("Crd", 3), "W84").childNames(), Names{"XYZ"});
+    EXPECT_TRUE(Path(*pnt.child("Crd", 0), "W84").children.empty());
+    EXPECT_TRUE(Path(*pnt.child("Crd", 0), "Lcl").children.empty());
+    EXPECT_TRUE(Path(*pnt.child("Crd", 1), "W84").children.empty());
+    EXPECT_EQ(Path(*pnt.child("Crd", 2), "W84").childNames(), Names{"XYZ"});
+    EXPECT_EQ(Path(*pnt.child("Crd", 2), "Lcl").childNames(), Names{"XYZ"});
+    EXPECT_EQ(Path(*pnt.child("Crd", 3), "W84").childNames(), Names{"XYZ"});
 }
 
 TEST_P(CoordWrite, QualityOnlyFlagsOpenNoBlock) {
@@ -257,7 +257,7 @@ TEST_P(CoordWrite, CoordinateQualityChoiceOrder) {
     const XmlTree& pnt = Below("");
     ASSERT_EQ(pnt.count("Crd"), 6u);
     for (int i = 0; i < 5; ++i) {
-        const XmlTree& cq = At(*pnt.child("Crd", i), "CQ");
+        const XmlTree& cq = Path(*pnt.child("Crd", i), "CQ");
         EXPECT_EQ(cq.childNames(), Names{"Hgt"}) << i;  // dimension 1
         EXPECT_EQ(cq.childText("Hgt"), expected[i]) << i;
         EXPECT_TRUE(IsComputed(*cq.child("Hgt")));
@@ -276,15 +276,15 @@ TEST_P(CoordWrite, CoordinateQualityDimensionFromType) {
     }
     Written();
     const XmlTree& pnt = Below("");
-    const XmlTree& none = At(*pnt.child("Crd", 0), "CQ");
+    const XmlTree& none = Path(*pnt.child("Crd", 0), "CQ");
     EXPECT_EQ(none.childNames(), (Names{"Pos", "Hgt", "PosHgt"}));
     EXPECT_EQ(none.childText("Pos"), "1.00000");     // sqrt(0.25) * 2
     EXPECT_EQ(none.childText("Hgt"), "1.20000");     // sqrt(0.36) * 2
     EXPECT_EQ(none.childText("PosHgt"), "1.56205");  // sqrt(0.61) * 2
     for (const XmlTree& e : none.children) EXPECT_TRUE(IsComputed(e)) << e.name;
-    EXPECT_EQ(At(*pnt.child("Crd", 1), "CQ").childNames(), Names{"Pos"});
-    EXPECT_EQ(At(*pnt.child("Crd", 2), "CQ").childNames(), Names{"Hgt"});
-    EXPECT_EQ(At(*pnt.child("Crd", 3), "CQ").childNames(), none.childNames());
+    EXPECT_EQ(Path(*pnt.child("Crd", 1), "CQ").childNames(), Names{"Pos"});
+    EXPECT_EQ(Path(*pnt.child("Crd", 2), "CQ").childNames(), Names{"Hgt"});
+    EXPECT_EQ(Path(*pnt.child("Crd", 3), "CQ").childNames(), none.childNames());
     // "CQ" comes last, after the geoid separation would.
     EXPECT_EQ(pnt.child("Crd", 0)->childNames(), (Names{"Lcl", "CQ"}));
 }
@@ -340,17 +340,17 @@ TEST_P(CoordWrite, CartesianQualityIsRotatedIntoNorthEastUp) {
     Written();
     const XmlTree& pnt = Below("");
     for (std::size_t i = 0; i < 2; ++i) {
-        const XmlTree& cq = At(*pnt.child("Crd", i), "CQ");
+        const XmlTree& cq = Path(*pnt.child("Crd", i), "CQ");
         EXPECT_NEAR(std::stod(cq.childText("Pos")), want.pos, 6e-6) << i;
         EXPECT_NEAR(std::stod(cq.childText("Hgt")), want.hgt, 6e-6) << i;
         EXPECT_NEAR(std::stod(cq.childText("PosHgt")), want.posHgt, 6e-6) << i;
     }
     // The quality below "XYZ" keeps the cofactors as given.
-    const XmlTree& given = At(*pnt.child("Crd", 0), "W84/XYZ/Qlty");
+    const XmlTree& given = Path(*pnt.child("Crd", 0), "W84/XYZ/Qlty");
     EXPECT_EQ(given.childText("Q11"), "0.00090000");
     EXPECT_EQ(given.childText("Q33"), "0.00010000");
     EXPECT_EQ(given.childText("Sd3"), "0.01500");
-    EXPECT_EQ(At(*pnt.child("Crd", 1), "Lcl/XYZ/Qlty").childText("Q13"), "0.00025000");
+    EXPECT_EQ(Path(*pnt.child("Crd", 1), "Lcl/XYZ/Qlty").childText("Q13"), "0.00025000");
 }
 
 TEST_P(CoordWrite, EnumeratedCodesWithoutTextStopAfterTheirEntry) {

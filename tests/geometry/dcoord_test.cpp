@@ -106,20 +106,20 @@ TEST_P(DCoordWrite, EveryBlockKindInOrder) {
     EXPECT_EQ(dcrd.childNames(), (Names{"W84", "Lcl", "ACPos", "ACHgt"}));
     EXPECT_EQ(dcrd.childText("ACPos"), "0.00123");
     EXPECT_EQ(dcrd.childText("ACHgt"), "0.00200");
-    EXPECT_EQ(At(dcrd, "W84").childNames(), (Names{"DXYZ", "DLLH"}));
-    const XmlTree& dxyz = At(dcrd, "W84/DXYZ");
+    EXPECT_EQ(Path(dcrd, "W84").childNames(), (Names{"DXYZ", "DLLH"}));
+    const XmlTree& dxyz = Path(dcrd, "W84/DXYZ");
     EXPECT_EQ(dxyz.childNames(), (Names{"DX", "DY", "DZ", "Qlty"}));
     EXPECT_EQ(dxyz.childText("DX"), "100.12346");
     EXPECT_EQ(dxyz.childText("DZ"), "0.00000");
-    EXPECT_EQ(At(dxyz, "Qlty").children.size(), 10u);
-    EXPECT_EQ(At(dxyz, "Qlty").childText("Sd1"), "0.02000");
-    const XmlTree& dllh = At(dcrd, "W84/DLLH");
+    EXPECT_EQ(Path(dxyz, "Qlty").children.size(), 10u);
+    EXPECT_EQ(Path(dxyz, "Qlty").childText("Sd1"), "0.02000");
+    const XmlTree& dllh = Path(dcrd, "W84/DLLH");
     EXPECT_EQ(dllh.childNames(), (Names{"DLat", "DLon", "D2D", "D3D"}));
     EXPECT_EQ(dllh.childText("DLat"), "0.000012300000000");
     EXPECT_EQ(dllh.childText("DLon"), "-0.000045600000000");
     EXPECT_EQ(dllh.childText("D3D"), "14.20000");
-    EXPECT_EQ(At(dcrd, "Lcl").childNames(), (Names{"DXYZ", "DLLH", "DENH"}));
-    const XmlTree& denh = At(dcrd, "Lcl/DENH");
+    EXPECT_EQ(Path(dcrd, "Lcl").childNames(), (Names{"DXYZ", "DLLH", "DENH"}));
+    const XmlTree& denh = Path(dcrd, "Lcl/DENH");
     EXPECT_EQ(denh.childNames(), (Names{"DE", "DN", "D2D", "D3D"}));
     EXPECT_EQ(denh.childText("DE"), "12.34568");
     EXPECT_EQ(denh.childText("DN"), "-6.50000");
@@ -156,9 +156,9 @@ TEST_P(DCoordWrite, GridBitsForDirectionAndDistances) {
     d.LocalDLlh = l;
     ASSERT_EQ(Write(d), S_OK);
     Written();
-    EXPECT_EQ(At(DCrd(0), "Lcl/DENH").childNames(), (Names{"Azi", "Dir"}));
-    EXPECT_EQ(At(DCrd(0), "Lcl/DENH/Dir").text, "-0.500000000000000");
-    EXPECT_EQ(At(DCrd(0), "Lcl/DLLH").childNames(), Names{"Azi"});
+    EXPECT_EQ(Path(DCrd(0), "Lcl/DENH").childNames(), (Names{"Azi", "Dir"}));
+    EXPECT_EQ(Path(DCrd(0), "Lcl/DENH/Dir").text, "-0.500000000000000");
+    EXPECT_EQ(Path(DCrd(0), "Lcl/DLLH").childNames(), Names{"Azi"});
 }
 
 TEST_P(DCoordWrite, AnglesAreReducedByWholeTurns) {
@@ -168,7 +168,7 @@ TEST_P(DCoordWrite, AnglesAreReducedByWholeTurns) {
     g.Zen = kPi / 2 + 4 * kPi;
     ASSERT_EQ(WriteLocalGrid(g), S_OK);
     Written();
-    const XmlTree& denh = At(DCrd(0), "Lcl/DENH");
+    const XmlTree& denh = Path(DCrd(0), "Lcl/DENH");
     EXPECT_EQ(denh.childNames(), (Names{"Azi", "Dir", "Zen"}));
     EXPECT_EQ(denh.childText("Azi"), "0.716814692820414");
     EXPECT_EQ(denh.childText("Dir"), "-0.716814692820414");
@@ -182,7 +182,7 @@ TEST_P(DCoordWrite, ZenithAndSlopeDistanceDeriveTheOthers) {
     g.DistS = 100.0;
     ASSERT_EQ(WriteLocalGrid(g), S_OK);
     Written();
-    const XmlTree& denh = At(DCrd(0), "Lcl/DENH");
+    const XmlTree& denh = Path(DCrd(0), "Lcl/DENH");
     EXPECT_EQ(denh.childNames(), (Names{"DH", "Zen", "DistS", "DistHz"}));
     EXPECT_EQ(denh.childText("DH"), "50.00000");
     EXPECT_EQ(denh.childText("Zen"), "1.047197551196598");
@@ -222,26 +222,26 @@ TEST_P(DCoordWrite, DerivationSourcesAndPriorities) {
         ASSERT_EQ(Write(d), S_OK);
     }
     Written();
-    const XmlTree& a = At(DCrd(0), "W84/DLLH");
+    const XmlTree& a = Path(DCrd(0), "W84/DLLH");
     EXPECT_EQ(a.childNames(), (Names{"DH", "Zen", "DistS", "DistHz"}));
     EXPECT_EQ(a.childText("DH"), "10.00000");
     EXPECT_EQ(a.childText("DistS"), "14.14214");
     EXPECT_TRUE(IsComputed(*a.child("DH")));
     EXPECT_TRUE(IsComputed(*a.child("DistS")));
     EXPECT_FALSE(IsComputed(*a.child("DistHz")));
-    const XmlTree& b = At(DCrd(1), "W84/DLLH");
+    const XmlTree& b = Path(DCrd(1), "W84/DLLH");
     EXPECT_EQ(b.childNames(), (Names{"DH", "Zen", "DistS", "DistHz"}));
     EXPECT_EQ(b.childText("DistS"), "10.00000");
     EXPECT_EQ(b.childText("DistHz"), "8.66025");
     EXPECT_FALSE(IsComputed(*b.child("DH")));
     EXPECT_TRUE(IsComputed(*b.child("DistHz")));
-    const XmlTree& c = At(DCrd(2), "W84/DLLH");
+    const XmlTree& c = Path(DCrd(2), "W84/DLLH");
     EXPECT_EQ(c.childText("DH"), "50.00000");  // 100 cos 60°, not 50 / tan 60°
     EXPECT_FALSE(IsComputed(*c.child("DistHz")));
-    const XmlTree& n = At(DCrd(3), "W84/DLLH");
+    const XmlTree& n = Path(DCrd(3), "W84/DLLH");
     EXPECT_EQ(n.childNames(), (Names{"DH", "DistS", "DistHz"}));
     for (const XmlTree& e : n.children) EXPECT_FALSE(IsComputed(e)) << e.name;
-    EXPECT_EQ(At(DCrd(4), "W84/DLLH").childNames(), Names{"DistHz"});
+    EXPECT_EQ(Path(DCrd(4), "W84/DLLH").childNames(), Names{"DistHz"});
 }
 
 TEST_P(DCoordWrite, QualityAndDeviationsBelowTheBlock) {
@@ -268,24 +268,24 @@ TEST_P(DCoordWrite, QualityAndDeviationsBelowTheBlock) {
     d.LocalDEnh = both;
     ASSERT_EQ(Write(d), S_OK);
     Written();
-    const XmlTree& dllh = At(DCrd(0), "W84/DLLH");
+    const XmlTree& dllh = Path(DCrd(0), "W84/DLLH");
     EXPECT_EQ(dllh.childNames(), (Names{"DLat", "DLon", "Qlty", "SdAbs", "SdRel"}));
-    EXPECT_EQ(At(dllh, "Qlty").childNames(), (Names{"M0", "Q11", "Q12", "Q22", "Sd1", "Sd2"}));
-    EXPECT_EQ(At(dllh, "Qlty/Sd2").text, "0.20000");
-    const XmlTree& sdAbs = At(dllh, "SdAbs");
+    EXPECT_EQ(Path(dllh, "Qlty").childNames(), (Names{"M0", "Q11", "Q12", "Q22", "Sd1", "Sd2"}));
+    EXPECT_EQ(Path(dllh, "Qlty/Sd2").text, "0.20000");
+    const XmlTree& sdAbs = Path(dllh, "SdAbs");
     EXPECT_EQ(sdAbs.childNames(),
               (Names{"SdAzi", "SdDir", "SdZen", "SdDistS", "SdDistHz", "SdDH", "SdBl"}));
     EXPECT_EQ(sdAbs.childText("SdAzi"), "0.000001500000000");
     EXPECT_EQ(sdAbs.childText("SdZen"), "0.000003500000000");
     EXPECT_EQ(sdAbs.childText("SdDistS"), "0.00150");
     EXPECT_EQ(sdAbs.childText("SdBl"), "0.00450");
-    EXPECT_EQ(At(dllh, "SdRel").childNames(), (Names{"SdDistS", "SdDH"}));
-    EXPECT_EQ(At(DCrd(0), "Lcl/DENH").childNames(), (Names{"DH", "Qlty"}));
-    EXPECT_EQ(At(DCrd(0), "Lcl/DENH/Qlty").childNames(), (Names{"M0", "Q33", "Sd3"}));
-    const XmlTree& denh = At(DCrd(1), "Lcl/DENH");
+    EXPECT_EQ(Path(dllh, "SdRel").childNames(), (Names{"SdDistS", "SdDH"}));
+    EXPECT_EQ(Path(DCrd(0), "Lcl/DENH").childNames(), (Names{"DH", "Qlty"}));
+    EXPECT_EQ(Path(DCrd(0), "Lcl/DENH/Qlty").childNames(), (Names{"M0", "Q33", "Sd3"}));
+    const XmlTree& denh = Path(DCrd(1), "Lcl/DENH");
     EXPECT_EQ(denh.childNames(), (Names{"DE", "DN", "DH", "Qlty", "SdAbs"}));
-    EXPECT_EQ(At(denh, "Qlty").children.size(), 10u);
-    EXPECT_EQ(At(denh, "SdAbs").childNames(), (Names{"SdAzi", "SdZen"}));
+    EXPECT_EQ(Path(denh, "Qlty").children.size(), 10u);
+    EXPECT_EQ(Path(denh, "SdAbs").childNames(), (Names{"SdAzi", "SdZen"}));
 }
 
 VDXML_INSTANTIATE_BOTH_BACKENDS(DCoordWrite);
@@ -311,7 +311,7 @@ class RelativeDeviationUnits : public GeometryTest {
         return Point().InsertDCoord(d, dcoord);
     }
     const XmlTree& SdRel(std::size_t i) {
-        return At(*Below("").child("DCrd", i), "Lcl/DENH/SdRel");
+        return Path(*Below("").child("DCrd", i), "Lcl/DENH/SdRel");
     }
 };
 

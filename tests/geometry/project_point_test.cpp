@@ -48,8 +48,8 @@ TEST_P(ProjectWrite, NameOnlyGivesSingleChildBelowApplication) {
     ASSERT_EQ(doc.InsertProject(NamedProject(), project), S_OK);
     const XmlTree& app = Written();
     EXPECT_EQ(app.childNames(), (Names{"Name", "Version", "Units", "Project"}));
-    EXPECT_EQ(At(app, "Project").childNames(), Names{"Name"});
-    EXPECT_EQ(At(app, "Project/Name").text, "Survey");
+    EXPECT_EQ(Path(app, "Project").childNames(), Names{"Name"});
+    EXPECT_EQ(Path(app, "Project/Name").text, "Survey");
 }
 
 TEST_P(ProjectWrite, EveryFieldInOrder) {
@@ -69,17 +69,17 @@ TEST_P(ProjectWrite, EveryFieldInOrder) {
     p.ModifiedGrid.FalseNorthing = 200000.5;
     CVdXmlProject project;
     ASSERT_EQ(doc.InsertProject(p, project), S_OK);
-    const XmlTree& pr = At(Written(), "Project");
+    const XmlTree& pr = Path(Written(), "Project");
     EXPECT_EQ(pr.childNames(),
               (Names{"Name", "Note", "Created", "Timezone", "LeapSecond", "Manager", "Client",
                      "Street", "MapRef", "AvgLimit", "ModifiedGrid"}));
     EXPECT_EQ(pr.childText("Created"), "2006-01-01T12:00:00.0000");
     EXPECT_EQ(pr.child("Created")->attrs.at("dt:dt"), "datetime");
     EXPECT_EQ(pr.childText("Street"), "Main Street 1");
-    EXPECT_EQ(At(pr, "AvgLimit").childNames(), (Names{"Pos", "Hgt"}));
-    EXPECT_EQ(At(pr, "AvgLimit/Pos").text, "0.02500");
-    EXPECT_EQ(At(pr, "AvgLimit/Hgt").text, "0.04000");
-    const XmlTree& grid = At(pr, "ModifiedGrid");
+    EXPECT_EQ(Path(pr, "AvgLimit").childNames(), (Names{"Pos", "Hgt"}));
+    EXPECT_EQ(Path(pr, "AvgLimit/Pos").text, "0.02500");
+    EXPECT_EQ(Path(pr, "AvgLimit/Hgt").text, "0.04000");
+    const XmlTree& grid = Path(pr, "ModifiedGrid");
     EXPECT_EQ(grid.childNames(), (Names{"ScaleFactor", "FalseEasting", "FalseNorthing"}));
     EXPECT_EQ(grid.childText("ScaleFactor"), "0.999876543211");
     EXPECT_EQ(grid.childText("FalseEasting"), "600000.12346");
@@ -110,12 +110,12 @@ TEST_P(ProjectWrite, ConditionsOfDatesLimitsAndGrid) {
     const XmlTree& app = Written();
     const XmlTree& a = *app.child("Project", 0);
     EXPECT_EQ(a.childNames(), (Names{"Name", "AvgLimit"}));
-    EXPECT_EQ(At(a, "AvgLimit").childNames(), Names{"Hgt"});
-    EXPECT_EQ(At(a, "AvgLimit/Hgt").text, "0.50000");
-    EXPECT_EQ(At(*app.child("Project", 1), "AvgLimit").childNames(), Names{"Pos"});
+    EXPECT_EQ(Path(a, "AvgLimit").childNames(), Names{"Hgt"});
+    EXPECT_EQ(Path(a, "AvgLimit/Hgt").text, "0.50000");
+    EXPECT_EQ(Path(*app.child("Project", 1), "AvgLimit").childNames(), Names{"Pos"});
     const XmlTree& c = *app.child("Project", 2);
     EXPECT_EQ(c.childNames(), (Names{"Name", "ModifiedGrid"}));
-    EXPECT_EQ(At(c, "ModifiedGrid").childNames(), (Names{"FalseEasting", "FalseNorthing"}));
+    EXPECT_EQ(Path(c, "ModifiedGrid").childNames(), (Names{"FalseEasting", "FalseNorthing"}));
 }
 
 TEST_P(ProjectWrite, TimeSpansAreWrittenForZeroAndNegative) {
@@ -124,7 +124,7 @@ TEST_P(ProjectWrite, TimeSpansAreWrittenForZeroAndNegative) {
     p.LeapSecond = 0.0;
     CVdXmlProject project;
     ASSERT_EQ(doc.InsertProject(p, project), S_OK);
-    const XmlTree& pr = At(Written(), "Project");
+    const XmlTree& pr = Path(Written(), "Project");
     EXPECT_EQ(pr.childNames(), (Names{"Name", "Timezone", "LeapSecond"}));
     EXPECT_EQ(pr.childText("Timezone").substr(0, 1), "-");
     EXPECT_NE(pr.childText("LeapSecond").find('P'), std::string::npos);
@@ -165,7 +165,7 @@ class PointWrite : public GeometryTest {
         p.Name = name;
         return p;
     }
-    const XmlTree& Pnt(std::size_t i) { return *At(m_app, "Project").child("Pnt", i); }
+    const XmlTree& Pnt(std::size_t i) { return *Path(m_app, "Project").child("Pnt", i); }
     void Load() { m_app = Written(); }
 
     XmlTree m_app;
@@ -177,7 +177,7 @@ TEST_P(PointWrite, Refusals) {
     CVdXmlNode orphan;
     EXPECT_EQ(point.Create(orphan, Named(L"P1")), E_FAIL);
     Load();
-    EXPECT_EQ(At(m_app, "Project").childNames(), Names{"Name"});
+    EXPECT_EQ(Path(m_app, "Project").childNames(), Names{"Name"});
 }
 
 TEST_P(PointWrite, ChildrenByCondition) {
@@ -249,8 +249,8 @@ TEST_P(PointWrite, DerivedClassesWriteNamedSubElements) {
     EXPECT_EQ(point.GetNode(id), nullptr);
     Load();
     EXPECT_EQ(Pnt(0).childNames(), (Names{"Name", "Part"}));
-    EXPECT_EQ(At(Pnt(0), "Part").childNames(), (Names{"Name", "Note"}));
-    EXPECT_EQ(At(Pnt(0), "Part/Note").text, "cast iron");
+    EXPECT_EQ(Path(Pnt(0), "Part").childNames(), (Names{"Name", "Note"}));
+    EXPECT_EQ(Path(Pnt(0), "Part/Note").text, "cast iron");
     EXPECT_EQ(Pnt(1).childNames(), Names{"Name"});
 }
 

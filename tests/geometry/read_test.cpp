@@ -8,18 +8,7 @@
 
 using namespace vdxml_test;
 
-class GeometryRead : public GeometryTest {
-  protected:
-    /// Saves the document and returns the element at path below the root element.
-    VDXML_ELEMENT Load(const std::wstring& path) {
-        EXPECT_EQ(doc.Save(), S_OK);
-        m_dom = LoadDom(this->path());
-        return ElementAt(m_dom, path);
-    }
-
-  private:
-    IXMLDOMDocument2Ptr m_dom;
-};
+class GeometryRead : public GeometryTest {};
 
 TEST_P(GeometryRead, ProjectRestoresNameNoteAndCreationOnly) {
     VDXML_PROJECT written;
@@ -31,7 +20,7 @@ TEST_P(GeometryRead, ProjectRestoresNameNoteAndCreationOnly) {
     written.AvgLimit.Pos = 0.5;
     written.ModifiedGrid.ScaleFactor = 1.0;
     ASSERT_EQ(doc.InsertProject(written, m_project), S_OK);
-    VDXML_ELEMENT element = Load(L"Application/Project");
+    VDXML_ELEMENT element = Saved(L"Application/Project");
     VDXML_PROJECT read;
     ASSERT_EQ(CVdXmlProject::Read(element, read), S_OK);
     EXPECT_EQ(read.nType, VDXML_TYPE_PROJECT);
@@ -57,7 +46,7 @@ TEST_P(GeometryRead, PointRestoresEveryField) {
     written.SubClass = 14;
     written.Epoch = 53736.25;
     ASSERT_EQ(m_project.InsertPoint(written, m_point), S_OK);
-    VDXML_ELEMENT element = Load(L"Application/Project/Pnt");
+    VDXML_ELEMENT element = Saved(L"Application/Project/Pnt");
     VDXML_POINT read;
     ASSERT_EQ(CVdXmlPoint::Read(element, read), S_OK);
     EXPECT_EQ(read.nType, VDXML_TYPE_POINT);
@@ -100,7 +89,7 @@ TEST_P(GeometryRead, CoordinateValuesLandByNameAndDepth) {
     c.LocalEnh.Qlty.Q33 = 0.75;
     CVdXmlCoord coord;
     ASSERT_EQ(Point().InsertCoord(c, coord), S_OK);
-    VDXML_ELEMENT element = Load(L"Application/Project/Pnt/Crd");
+    VDXML_ELEMENT element = Saved(L"Application/Project/Pnt/Crd");
     VDXML_COORD read;
     ASSERT_EQ(CVdXmlCoord::Read(element, read), S_OK);
     EXPECT_EQ(read.nType, VDXML_TYPE_COORD);

@@ -261,10 +261,10 @@ TEST(SurveyRoundTrip, BothBackEndsWriteTheSameTreeAndItReadsBack) {
     const XmlTree stream = LoadXmlTree(streamPath);
     // The file's creation time may fall into different seconds; everything else is equal.
     EXPECT_EQ(dom.childNames(), stream.childNames());
-    EXPECT_EQ(DiffTrees(At(dom, "Application"), At(stream, "Application")), "");
+    EXPECT_EQ(DiffTrees(Path(dom, "Application"), Path(stream, "Application")), "");
 
     // The tree holds what was written: three points, four coordinates, two differences.
-    const XmlTree& project = At(dom, "Application/Project");
+    const XmlTree& project = Path(dom, "Application/Project");
     EXPECT_EQ(project.count("Pnt"), 3u);
     EXPECT_EQ(project.child("Pnt", 0)->childNames(),
               (Names{"Name", "Cl", "SCl", "Epoch", "Crd", "DCrd"}));
@@ -274,12 +274,13 @@ TEST(SurveyRoundTrip, BothBackEndsWriteTheSameTreeAndItReadsBack) {
     EXPECT_EQ(crd.childNames(),
               (Names{"Type", "SPos", "SHgt", "AvgStat", "W84", "Lcl", "GS", "CQ"}));
     const XmlTree& dcrd = *project.child("Pnt", 0)->child("DCrd");
-    EXPECT_EQ(At(dcrd, "W84/DLLH").childNames(),
+    EXPECT_EQ(Path(dcrd, "W84/DLLH").childNames(),
               (Names{"DLat", "DLon", "DH", "Azi", "Zen", "DistS", "DistHz", "D2D", "D3D", "Qlty",
                      "SdAbs", "SdRel"}));
-    EXPECT_EQ(At(dcrd, "Lcl/DLLH").childNames(), (Names{"DistS", "DistHz"}));
-    EXPECT_EQ(At(dcrd, "Lcl/DENH").childNames(), (Names{"DE", "DN", "DH", "Dir", "Zen", "DistS",
-                                                        "DistHz", "D2D", "D3D", "Qlty", "SdRel"}));
+    EXPECT_EQ(Path(dcrd, "Lcl/DLLH").childNames(), (Names{"DistS", "DistHz"}));
+    EXPECT_EQ(
+        Path(dcrd, "Lcl/DENH").childNames(),
+        (Names{"DE", "DN", "DH", "Dir", "Zen", "DistS", "DistHz", "D2D", "D3D", "Qlty", "SdRel"}));
 
     for (const std::string& path : {domPath, streamPath}) {
         SCOPED_TRACE(path);

@@ -5,31 +5,23 @@
 #include <string>
 #include <vector>
 
-#include "support/document_fixture.h"
+#include "support/application_fixture.h"
 #include "vdxml/tps_records.h"
 
 namespace vdxml_test {
 
 using Names = std::vector<std::string>;
 
-class TpsTest : public BothBackEnds {
+class TpsTest : public ApplicationTest {
   protected:
-    void SetUp() override { StartDocument(); }
-    /// Saves, loads and returns the "Application" element of the written file.
-    const XmlTree& Written() {
-        m_tree = SaveAndLoad();
-        return ApplicationOf(m_tree);
-    }
-    /// The i-th element called name below "Application", or an empty tree when missing.
+    /// After Written(): the i-th element called name below "Application", or an empty tree
+    /// when missing.
     const XmlTree& Nth(const std::string& name, std::size_t i = 0) {
         static const XmlTree kNone;
-        const XmlTree* found = ApplicationOf(m_tree).child(name, i);
+        const XmlTree* found = Below("").child(name, i);
         EXPECT_NE(found, nullptr) << name << " #" << i;
         return found ? *found : kNone;
     }
-
-  private:
-    XmlTree m_tree;
 };
 
 /// Instrument height 1.567 and the instrument type "TS16"; nothing else.

@@ -10,23 +10,12 @@
 
 using namespace vdxml_test;
 
-class TpsRead : public TpsTest {
-  protected:
-    /// Saves the document and returns the element at path below the root element.
-    VDXML_ELEMENT Load(const std::wstring& path) {
-        EXPECT_EQ(doc.Save(), S_OK);
-        m_dom = LoadDom(this->path());
-        return ElementAt(m_dom, path);
-    }
-
-  private:
-    IXMLDOMDocument2Ptr m_dom;
-};
+class TpsRead : public TpsTest {};
 
 TEST_P(TpsRead, SetupRestoresHeightOrientationAndType) {
     CVdXmlTpsSetup writer;
     ASSERT_EQ(writer.Create(Application(), FullSetup()), S_OK);
-    VDXML_ELEMENT element = Load(L"Application/TpsSetup");
+    VDXML_ELEMENT element = Saved(L"Application/TpsSetup");
     VDXML_TPS_SETUP setup;
     ASSERT_EQ(CVdXmlTpsSetup::Read(element, setup), S_OK);
     EXPECT_EQ(setup.nType, VDXML_TYPE_TPS_SETUP);
@@ -47,7 +36,7 @@ TEST_P(TpsRead, SetupRestoresHeightOrientationAndType) {
 TEST_P(TpsRead, SetupWithoutOrientationLeavesItsFlagClear) {
     CVdXmlTpsSetup writer;
     ASSERT_EQ(writer.Create(Application(), MinimalSetup()), S_OK);
-    VDXML_ELEMENT element = Load(L"Application/TpsSetup");
+    VDXML_ELEMENT element = Saved(L"Application/TpsSetup");
     VDXML_TPS_SETUP setup;
     ASSERT_EQ(CVdXmlTpsSetup::Read(element, setup), S_OK);
     EXPECT_EQ(setup.Flags, VDXML_TPS_SETUP::flagInstrHgt);
@@ -57,7 +46,7 @@ TEST_P(TpsRead, SetupWithoutOrientationLeavesItsFlagClear) {
 TEST_P(TpsRead, ObsSetRestoresReflectorAndThreeObservations) {
     CVdXmlTpsObsSet writer;
     ASSERT_EQ(writer.Create(Application(), FullObsSet()), S_OK);
-    VDXML_ELEMENT element = Load(L"Application/TpsObsSet");
+    VDXML_ELEMENT element = Saved(L"Application/TpsObsSet");
     VDXML_TPS_OBSSET set;
     ASSERT_EQ(CVdXmlTpsObsSet::Read(element, set), S_OK);
     using O = VDXML_TPS_OBSSET;
@@ -82,7 +71,7 @@ TEST_P(TpsRead, ReflectorTypeWithoutHeightLeavesTheFlagClear) {
     VDXML_TPS_OBSSET unknownType = FullObsSet();
     unknownType.Reflector.Type = 12;  // fails after "Type"
     ASSERT_EQ(writer.Create(Application(), unknownType), E_FAIL);
-    VDXML_ELEMENT element = Load(L"Application/TpsObsSet");
+    VDXML_ELEMENT element = Saved(L"Application/TpsObsSet");
     VDXML_TPS_OBSSET set;
     ASSERT_EQ(CVdXmlTpsObsSet::Read(element, set), S_OK);
     EXPECT_EQ(set.Reflector.Type, 12u);
@@ -95,7 +84,7 @@ TEST_P(TpsRead, SetupDetailsReadsNoValue) {
     VDXML_TPS_SETUP_DETAILS written;
     written.Method = VDXML_TPS_METHOD_RESECTION;
     ASSERT_EQ(writer.Create(Application(), written), S_OK);
-    VDXML_ELEMENT element = Load(L"Application/TpsSetupDetails");
+    VDXML_ELEMENT element = Saved(L"Application/TpsSetupDetails");
     VDXML_TPS_SETUP_DETAILS details;
     EXPECT_EQ(CVdXmlTpsSetupDetails::Read(element, details), S_OK);
     EXPECT_EQ(details.Method, VDXML_TPS_METHOD_INVALID);

@@ -117,16 +117,16 @@ TEST(CoordinateSystemBackEnds, CompleteSystemWrittenAlike) {
     EXPECT_EQ(DiffTrees(dom, stream), "");
 
     // The shape both agree on, down to the last residual.
-    const XmlTree& t = At(dom, "Application/CoordinateSystem/Transformation");
+    const XmlTree& t = Path(dom, "Application/CoordinateSystem/Transformation");
     EXPECT_EQ(t.childNames(), (Names{"Name", "Type", "HeightMode", "SourceSystem", "TargetSystem",
                                      "TrfStep", "TrfStep", "TrfResiduals"}));
-    EXPECT_EQ(At(*t.child("TrfStep", 0), "TrfParameters").childNames(),
+    EXPECT_EQ(Path(*t.child("TrfStep", 0), "TrfParameters").childNames(),
               (Names{"TrfRotOrigin", "TrfShift", "TrfRot", "TrfScale", "TrfStochastics"}));
-    EXPECT_EQ(At(*t.child("TrfStep", 1), "TrfParameters").childNames(),
+    EXPECT_EQ(Path(*t.child("TrfStep", 1), "TrfParameters").childNames(),
               (Names{"TrfHgt", "Collocation", "TrfMeanAccuracy"}));
-    const XmlTree& residuals = At(t, "TrfResiduals");
+    const XmlTree& residuals = Path(t, "TrfResiduals");
     ASSERT_EQ(residuals.count("TrfResidual"), 3u);
     const XmlTree& third = *residuals.child("TrfResidual", 2);
     EXPECT_EQ(third.childNames(), (Names{"Type", "Source", "Target", "DCrd"}));
-    EXPECT_EQ(At(third, "Target/Crd/ENH").childText("E"), "2600200.00000");
+    EXPECT_EQ(Path(third, "Target/Crd/ENH").childText("E"), "2600200.00000");
 }

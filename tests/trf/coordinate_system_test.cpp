@@ -68,14 +68,14 @@ TEST_P(CoordinateSystemWrite, EverySubElementInItsOrder) {
     EXPECT_EQ(x.childNames(), (Names{"Name", "Note", "Created", "Transformation", "Ellipsoid",
                                      "Projection", "GeoidModel", "CscsModel"}));
     EXPECT_EQ(x.childText("Created"), "2006-01-01T12:00:00.0000");
-    EXPECT_EQ(At(x, "Created").attrs.at("dt:dt"), "datetime");
-    EXPECT_EQ(At(x, "Transformation").childNames(), (Names{"Type", "TrfResiduals"}));
-    EXPECT_EQ(At(x, "Ellipsoid").childNames(), Names{"Name"});
-    EXPECT_EQ(At(x, "Projection").childNames(), (Names{"Name", "Type"}));
-    EXPECT_EQ(At(x, "Projection").childText("Type"), "100");
-    EXPECT_EQ(At(x, "GeoidModel").childText("Type"), "2");
-    EXPECT_EQ(At(x, "CscsModel").childNames(), (Names{"Name", "Method", "InterpolationType"}));
-    EXPECT_EQ(At(x, "CscsModel").childText("InterpolationType"), "4");
+    EXPECT_EQ(Path(x, "Created").attrs.at("dt:dt"), "datetime");
+    EXPECT_EQ(Path(x, "Transformation").childNames(), (Names{"Type", "TrfResiduals"}));
+    EXPECT_EQ(Path(x, "Ellipsoid").childNames(), Names{"Name"});
+    EXPECT_EQ(Path(x, "Projection").childNames(), (Names{"Name", "Type"}));
+    EXPECT_EQ(Path(x, "Projection").childText("Type"), "100");
+    EXPECT_EQ(Path(x, "GeoidModel").childText("Type"), "2");
+    EXPECT_EQ(Path(x, "CscsModel").childNames(), (Names{"Name", "Method", "InterpolationType"}));
+    EXPECT_EQ(Path(x, "CscsModel").childText("InterpolationType"), "4");
 }
 
 TEST_P(CoordinateSystemWrite, EllipsoidShapeNeedsAxisAndFlattening) {
@@ -90,12 +90,12 @@ TEST_P(CoordinateSystemWrite, EllipsoidShapeNeedsAxisAndFlattening) {
     negative.Ellipsoid.SemiMajorAxis = -6378137.0;
     for (const auto* cs : {&full, &sphere, &negative}) ASSERT_EQ(Write(*cs), S_OK);
     const XmlTree& app = Written();
-    const XmlTree& e = At(*app.child("CoordinateSystem", 0), "Ellipsoid");
+    const XmlTree& e = Path(*app.child("CoordinateSystem", 0), "Ellipsoid");
     EXPECT_EQ(e.childNames(), (Names{"Name", "Note", "SemiMajorAxis", "InverseFlattening"}));
     EXPECT_EQ(e.childText("SemiMajorAxis"), "6378137.00000");
     EXPECT_EQ(e.childText("InverseFlattening"), "298.25722356300");
-    EXPECT_EQ(At(*app.child("CoordinateSystem", 1), "Ellipsoid").childNames(), Names{"Name"});
-    EXPECT_EQ(At(*app.child("CoordinateSystem", 2), "Ellipsoid").childNames(), Names{"Name"});
+    EXPECT_EQ(Path(*app.child("CoordinateSystem", 1), "Ellipsoid").childNames(), Names{"Name"});
+    EXPECT_EQ(Path(*app.child("CoordinateSystem", 2), "Ellipsoid").childNames(), Names{"Name"});
 }
 
 TEST_P(CoordinateSystemWrite, UnknownModelCodeFailsAfterItsNumberAndStops) {
@@ -125,8 +125,8 @@ TEST_P(CoordinateSystemWrite, UnknownModelCodeFailsAfterItsNumberAndStops) {
         // The failing model is the last element written.
         EXPECT_EQ(cs.childNames().back(), cases[i].model) << i;
     }
-    EXPECT_EQ(At(*app.child("CoordinateSystem", 0), "Projection").childText("Type"), "50");
-    EXPECT_EQ(At(*app.child("CoordinateSystem", 4), "CscsModel").childNames(),
+    EXPECT_EQ(Path(*app.child("CoordinateSystem", 0), "Projection").childText("Type"), "50");
+    EXPECT_EQ(Path(*app.child("CoordinateSystem", 4), "CscsModel").childNames(),
               (Names{"Name", "InterpolationType"}));
 }
 

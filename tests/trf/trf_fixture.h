@@ -14,10 +14,8 @@
 
 namespace vdxml_test {
 
-class TrfTest : public BothBackEnds {
+class TrfTest : public ApplicationTest {
   protected:
-    void SetUp() override { StartDocument(); }
-
     /// Creates element tag below "Application" and hands its node to write; returns the
     /// creation's failure or write's status.
     template <class Write>
@@ -36,23 +34,13 @@ class TrfTest : public BothBackEnds {
                          [&](const CVdXmlNode& node) { return node.InsertTransformation(t); });
     }
 
-    /// Saves, loads and returns the "Application" element of the written file.
-    const XmlTree& Written() {
-        m_tree = SaveAndLoad();
-        return ApplicationOf(m_tree);
-    }
-    /// After Written(): the element at path below "Application" ("TrfStep/TrfParameters").
-    const XmlTree& Below(const std::string& path) { return At(ApplicationOf(m_tree), path); }
     /// After Written(): the element at path below the index-th child tag of "Application".
     const XmlTree& BelowNth(const std::string& tag, std::size_t index, const std::string& path) {
         static const XmlTree kNone;
-        const XmlTree* nth = ApplicationOf(m_tree).child(tag, index);
+        const XmlTree* nth = Below("").child(tag, index);
         if (!nth) ADD_FAILURE() << "no " << tag << " " << index;
-        return !nth ? kNone : path.empty() ? *nth : At(*nth, path);
+        return !nth ? kNone : path.empty() ? *nth : Path(*nth, path);
     }
-
-  private:
-    XmlTree m_tree;
 };
 
 /// A quality block with distinct cofactors.

@@ -97,8 +97,8 @@ TEST_P(TrfResidualWrite, SourceAndTargetWithTheirBlocksAndQuality) {
     EXPECT_EQ(xyz.childNames(), (Names{"X", "Y", "Z", "Qlty"}));
     EXPECT_EQ(xyz.childText("X"), "4303123.12346");
     // The coordinate quality writer: all cofactors, deviations scaled by M0 and marked.
-    EXPECT_EQ(At(xyz, "Qlty").count("Q13"), 1u);
-    EXPECT_TRUE(IsComputed(At(xyz, "Qlty/Sd1")));
+    EXPECT_EQ(Path(xyz, "Qlty").count("Q13"), 1u);
+    EXPECT_TRUE(IsComputed(Path(xyz, "Qlty/Sd1")));
     EXPECT_EQ(Nth(0, "Source/Crd/ENH/Qlty").childText("Sd2"), "0.04000");  // sqrt(0.0004) * 2
     EXPECT_EQ(Nth(0, "Target").childText("Name"), "CP1 local");
     EXPECT_EQ(Nth(0, "Target/Crd").childNames(), Names{"ENH"});
@@ -118,12 +118,12 @@ TEST_P(TrfResidualWrite, ResidualBlocksAndDistance) {
     Written();
     const XmlTree& d = Nth(0, "DCrd");
     EXPECT_EQ(d.childNames(), (Names{"DXYZ", "DENH", "DDistance"}));
-    EXPECT_EQ(At(d, "DXYZ").childNames(), (Names{"DX", "DY", "DZ", "Qlty"}));
-    EXPECT_EQ(At(d, "DXYZ/Qlty").count("Q13"), 1u);  // three-dimensional
-    EXPECT_EQ(At(d, "DXYZ").childText("DX"), "0.00123");
-    EXPECT_EQ(At(d, "DENH").childNames(), (Names{"DE", "DN", "DHE", "DHO"}));
-    EXPECT_EQ(At(d, "DENH").childText("DE"), "0.01235");
-    EXPECT_EQ(At(d, "DENH").childText("DHO"), "-0.00750");
+    EXPECT_EQ(Path(d, "DXYZ").childNames(), (Names{"DX", "DY", "DZ", "Qlty"}));
+    EXPECT_EQ(Path(d, "DXYZ/Qlty").count("Q13"), 1u);  // three-dimensional
+    EXPECT_EQ(Path(d, "DXYZ").childText("DX"), "0.00123");
+    EXPECT_EQ(Path(d, "DENH").childNames(), (Names{"DE", "DN", "DHE", "DHO"}));
+    EXPECT_EQ(Path(d, "DENH").childText("DE"), "0.01235");
+    EXPECT_EQ(Path(d, "DENH").childText("DHO"), "-0.00750");
     EXPECT_EQ(d.childText("DDistance"), "0.01568");
     EXPECT_EQ(Nth(1, "DCrd").childNames(), Names{"DDistance"});
 }
@@ -177,7 +177,7 @@ TEST_P(TrfResidualWrite, FlaggedResidualWithoutValuesFailsAndStops) {
     Written();
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ(Nth(i, "DCrd").childNames(), cases[i].written) << i;
-        EXPECT_TRUE(At(Nth(i, "DCrd"), cases[i].written.back()).children.empty()) << i;
+        EXPECT_TRUE(Path(Nth(i, "DCrd"), cases[i].written.back()).children.empty()) << i;
     }
 }
 

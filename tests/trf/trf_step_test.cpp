@@ -104,7 +104,7 @@ TEST_P(TrfStepWrite, CodeWithoutTextFailsAfterItsNumberAndStops) {
     // The failing distortion is the last entry; "Distortion1D" and the mean accuracy are lost.
     const XmlTree& p = BelowNth("TrfStep", 3, "TrfParameters");
     EXPECT_EQ(p.childNames(), Names{"Collocation"});
-    EXPECT_EQ(At(p, "Collocation").childNames().back(), "Distortion2D");
+    EXPECT_EQ(Path(p, "Collocation").childNames().back(), "Distortion2D");
 }
 
 TEST_P(TrfStepWrite, RotationOriginNeedsX0AndY0) {
@@ -126,13 +126,13 @@ TEST_P(TrfStepWrite, Helmert2DShiftRotationAndScaleWithTheirDecimals) {
     step.Scale = Vector(0x03, 1.0000123456789, 0.99999, 7);
     const XmlTree& p = Parameters(step);
     EXPECT_EQ(p.childNames(), (Names{"TrfRotOrigin", "TrfShift", "TrfRot", "TrfScale"}));
-    EXPECT_EQ(At(p, "TrfRotOrigin").childText("X0"), "600000.12346");
-    EXPECT_EQ(At(p, "TrfShift").childNames(), (Names{"ShiftX", "ShiftY"}));
-    EXPECT_EQ(At(p, "TrfShift").childText("ShiftX"), "12.34568");
-    EXPECT_EQ(At(p, "TrfRot").childNames(), Names{"AroundAxisZ"});
-    EXPECT_EQ(At(p, "TrfRot").childText("AroundAxisZ"), "0.000012345678901");
-    EXPECT_EQ(At(p, "TrfScale").childNames(), (Names{"ScaleX", "ScaleY"}));
-    EXPECT_EQ(At(p, "TrfScale").childText("ScaleX"), "1.00001235");
+    EXPECT_EQ(Path(p, "TrfRotOrigin").childText("X0"), "600000.12346");
+    EXPECT_EQ(Path(p, "TrfShift").childNames(), (Names{"ShiftX", "ShiftY"}));
+    EXPECT_EQ(Path(p, "TrfShift").childText("ShiftX"), "12.34568");
+    EXPECT_EQ(Path(p, "TrfRot").childNames(), Names{"AroundAxisZ"});
+    EXPECT_EQ(Path(p, "TrfRot").childText("AroundAxisZ"), "0.000012345678901");
+    EXPECT_EQ(Path(p, "TrfScale").childNames(), (Names{"ScaleX", "ScaleY"}));
+    EXPECT_EQ(Path(p, "TrfScale").childText("ScaleX"), "1.00001235");
 }
 
 TEST_P(TrfStepWrite, ShiftAndScaleComponents) {
@@ -179,7 +179,7 @@ TEST_P(TrfStepWrite, ShiftQualityIsPlainSquareRootsOfItsCofactors) {
     // sqrt(Q) alone, unmarked: M0 = 2 would double these.
     EXPECT_EQ(q.childText("Sd1"), "0.02000");
     EXPECT_EQ(q.childText("Sd3"), "0.04000");
-    EXPECT_FALSE(IsComputed(At(q, "Sd1")));
+    EXPECT_FALSE(IsComputed(Path(q, "Sd1")));
 }
 
 TEST_P(TrfStepWrite, RotationQualityTakesTheShiftsM0) {
@@ -205,7 +205,7 @@ TEST_P(TrfStepWrite, ScaleQualityTakesTheShiftsM0AndWritesQ33WithFiveDecimals) {
     step.Shift.Qlty.M0 = 0.75;
     step.Scale = Vector(0x3B, 1.00001, 1.00002, 1.00003);
     step.Scale.Qlty = Cofactors(5.0, 0.00000004, 0.00000009, 0.00000016);
-    const XmlTree& q = At(Parameters(step), "TrfScale/Qlty");
+    const XmlTree& q = Path(Parameters(step), "TrfScale/Qlty");
     EXPECT_EQ(q.childNames(), (Names{"M0", "Q11", "Q22", "Sd1", "Sd2", "Q33", "Sd3"}));
     EXPECT_EQ(q.childText("M0"), "0.75000");
     EXPECT_EQ(q.childText("Q11"), "0.00000004");
@@ -219,7 +219,7 @@ TEST_P(TrfStepWrite, NegativeCofactorSkipsItsDeviationAndGoesOn) {
     step.Shift.Qlty = Cofactors(1.0, -0.0004, 0.0009, -0.0001);
     step.Rotation = Vector(0x04, 0, 0, 0.5);
     const XmlTree& p = Parameters(step);
-    EXPECT_EQ(At(p, "TrfShift/Qlty").childNames(), (Names{"M0", "Q11", "Q22", "Sd2", "Q33"}));
+    EXPECT_EQ(Path(p, "TrfShift/Qlty").childNames(), (Names{"M0", "Q11", "Q22", "Sd2", "Q33"}));
     EXPECT_NE(p.child("TrfRot"), nullptr);
 }
 

@@ -126,7 +126,7 @@ TEST_P(TransformationWrite, ResidualDistributionOnlyWhenGiven) {
     EXPECT_EQ(Nth(0, "TrfResiduals").childNames(),
               (Names{"ResidualDistribution", "TrfResidual", "TrfResidual"}));
     EXPECT_EQ(Nth(0, "TrfResiduals").childText("ResidualDistribution"), "5");
-    EXPECT_EQ(At(*Nth(0, "TrfResiduals").child("TrfResidual", 1), "DCrd").childText("DDistance"),
+    EXPECT_EQ(Path(*Nth(0, "TrfResiduals").child("TrfResidual", 1), "DCrd").childText("DDistance"),
               "0.02000");
     EXPECT_EQ(Nth(1, "TrfResiduals").childNames(), Names{"TrfResidual"});
 }
