@@ -1,4 +1,4 @@
-// Writes the seed corpus of the harnesses: survey files written by the library itself (both
+// Writes the seed corpus of the harnesses: the tool's sample survey written by the library (both
 // back ends, and transcoded to UTF-8 so that byte mutations keep more of a file readable) into
 // <corpus>/files, and entry lists for the entry-text harness into <corpus>/entries.
 //   vdxml_fuzz_seeds fuzz/corpus
@@ -11,20 +11,8 @@
 
 #include "entry_ops.h"
 #include "fuzz_support.h"
-#include "vdxml/coord.h"
-#include "vdxml/coordinate_system.h"
-#include "vdxml/dcoord.h"
+#include "sample_survey.h"
 #include "vdxml/document.h"
-#include "vdxml/gps_baseline.h"
-#include "vdxml/gps_reference.h"
-#include "vdxml/gps_rover.h"
-#include "vdxml/point.h"
-#include "vdxml/project.h"
-#include "vdxml/thematic_attribute.h"
-#include "vdxml/thematic_code.h"
-#include "vdxml/tps_obsset.h"
-#include "vdxml/tps_setup.h"
-#include "vdxml/tps_setup_details.h"
 
 namespace {
 
@@ -32,142 +20,13 @@ using vdxml_fuzz::EntryOp;
 
 bool Ok(long hr) { return hr >= 0; }
 
-VDXML_POINT Point(const wchar_t* name, double epoch) {
-    VDXML_POINT p;
-    p.Name = name;
-    p.Note = L"pillar & bolt <north>";
-    p.Class = 1;
-    p.Epoch = epoch;
-    return p;
-}
-
-VDXML_COORD GeodeticCoord() {
-    VDXML_COORD c;
-    c.Type = VDXML_COORD_TYPE_3D;
-    c.Wgs84Llh.Flags = VDXML_GEODETIC::flagLatLon | VDXML_GEODETIC::flagHE;
-    c.Wgs84Llh.Lat = 0.8267;
-    c.Wgs84Llh.Lon = 0.1461;
-    c.Wgs84Llh.HE = 512.25;
-    c.LocalEnh.Flags = VDXML_GRID::flagEN | VDXML_GRID::flagHO;
-    c.LocalEnh.E = 600123.5;
-    c.LocalEnh.N = 200456.25;
-    c.LocalEnh.HO = 463.9;
-    return c;
-}
-
-VDXML_DCOORD Difference() {
-    VDXML_DCOORD d;
-    d.Wgs84DXyz.Flags = 0x01;
-    d.Wgs84DXyz.DX = -12.5;
-    d.Wgs84DXyz.DY = 40.125;
-    d.Wgs84DXyz.DZ = 3.75;
-    return d;
-}
-
-VDXML_COORDINATESYSTEM CoordinateSystem() {
-    VDXML_TRFRESIDUAL residual;
-    residual.Type = VDXML_COORD_TYPE_2D;
-    residual.Flags = VDXML_TRFRESIDUAL::flagSourceName | VDXML_TRFRESIDUAL::flagResidualEnh;
-    residual.SourceName = L"CP7";
-    residual.SourceEnh.Flags = VDXML_GRID::flagEN;
-    residual.SourceEnh.E = 601000.0;
-    residual.SourceEnh.N = 199000.0;
-    residual.ResidualEnh.Flags = VDXML_RESIDUAL_GRID::flagDEN;
-    residual.ResidualEnh.DE = -0.003;
-    residual.ResidualEnh.DN = 0.006;
-
-    VDXML_COORDINATESYSTEM system;
-    system.Name = L"Site grid";
-    system.Transformation.Name = L"Site fit";
-    system.Transformation.Type = VDXML_TRANSFORMATION_HELMERT2D;
-    system.Transformation.Residuals.push_back(residual);
-    return system;
-}
-
-template <class Setup>
-Setup Receiver(Setup setup, const wchar_t* serial) {
-    using S = VDXML_GPS_SETUP;
-    setup.Flags = S::flagSetup | S::flagSensorType | S::flagSensorSerialNr | S::flagAntHgt;
-    setup.SensorType = L"R10";
-    setup.SensorSerialNr = serial;
-    setup.AntHgt = 1.8;
-    setup.Antenna.Flags = VDXML_ANTENNA::maskRequired;
-    setup.Antenna.AntName = L"Choke ring";
-    return setup;
-}
-
-// Every element kind that reading reports, depth-first so that both back ends take it.
+// The tool's sample survey with one point: every element kind that reading reports.
 long WriteSurvey(IVdXmlDoc::enmDocType backEnd, const std::string& path) {
-    CVdXmlDocument doc;
-    long hr = doc.Initialize(vdxml_fuzz::FuzzRoot(), backEnd, _bstr_t(path.c_str()), 0);
-    if (!Ok(hr)) return hr;
-    const CVdXmlNode& application = *doc.GetNode(CVdXmlDocument::NODE_APPLICATION);
-    CVdXmlCoordinateSystem system;
-    if (!Ok(hr = system.Create(application, CoordinateSystem()))) return hr;
-
-    VDXML_PROJECT projectRecord;
-    projectRecord.Name = L"Bridge north";
-    projectRecord.Created = 60310.375;
-    CVdXmlProject project;
-    if (!Ok(hr = doc.InsertProject(projectRecord, project))) return hr;
-    CVdXmlPoint first;
-    if (!Ok(hr = project.InsertPoint(Point(L"101", 60310.4), first))) return hr;
-    CVdXmlCoord coord;
-    if (!Ok(hr = first.InsertCoord(GeodeticCoord(), coord))) return hr;
-    CVdXmlDCoord dcoord;
-    if (!Ok(hr = first.InsertDCoord(Difference(), dcoord))) return hr;
-
-    VDXML_TPS_SETUP setupRecord;
-    setupRecord.Flags = VDXML_TPS_SETUP::flagInstrHgt;
-    setupRecord.InstrHgt = 1.62;
-    setupRecord.Instrument.Flags = VDXML_TPS_INSTRUMENT::maskRequired;
-    setupRecord.Instrument.Type = L"TS60";
-    CVdXmlTpsSetup setup;
-    if (!Ok(hr = setup.Create(project, setupRecord))) return hr;
-    VDXML_TPS_SETUP_DETAILS details;
-    details.Method = VDXML_TPS_METHOD_KNOWN_BACKSIGHT;
-    CVdXmlTpsSetupDetails detailsWriter;
-    if (!Ok(hr = detailsWriter.Create(setup, details))) return hr;
-    VDXML_TPS_OBSSET obs;
-    obs.Reflector.Flags = VDXML_TPS_REFLECTOR::flagReflector;
-    obs.Reflector.Type = VDXML_TPS_REFLECTOR_ROUND_PRISM;
-    obs.Reflector.Hgt = 1.5;
-    obs.Flags = VDXML_TPS_OBSSET::flagHz | VDXML_TPS_OBSSET::flagZen | VDXML_TPS_OBSSET::flagDistS;
-    obs.Hz = 2.5;
-    obs.Zen = 1.55;
-    obs.DistS = 87.654;
-    CVdXmlTpsObsSet obsSet;
-    if (!Ok(hr = obsSet.Create(setup, obs))) return hr;
-
-    CVdXmlPoint second;
-    if (!Ok(hr = project.InsertPoint(Point(L"102", 60310.5), second))) return hr;
-    VDXML_GPSBASELINE baselineRecord;
-    baselineRecord.Flags = VDXML_GPSBASELINE::flagBaseline;
-    baselineRecord.DCoord = Difference();
-    CVdXmlGpsBaseline baseline;
-    if (!Ok(hr = baseline.Create(second, baselineRecord))) return hr;
-    CVdXmlGpsReference reference;
-    if (!Ok(hr = reference.Create(second, Receiver(VDXML_GPS_REFERENCE(), L"5001")))) return hr;
-    VDXML_GPS_ROVER roverRecord = Receiver(VDXML_GPS_ROVER(), L"5002");
-    roverRecord.DOPs.Flags = VDXML_DOPS::flagPDOP;
-    roverRecord.DOPs.PDOP = 2.1;
-    roverRecord.TSCE.Start = 60310.5;
-    roverRecord.TSCE.End = 60310.5 + 1.0 / 48.0;
-    CVdXmlGpsRover rover;
-    if (!Ok(hr = rover.Create(second, roverRecord))) return hr;
-    VDXML_THEMATICAL_CODE codeRecord;
-    codeRecord.ItemName.Name = L"Manhole";
-    codeRecord.Type = VDXML_THEMATICAL_GEOMETRY_POINT;
-    CVdXmlThematicalCode code;
-    if (!Ok(hr = code.Create(second, codeRecord))) return hr;
-    VDXML_THEMATICAL_ATTRIBUTE attributeRecord;
-    attributeRecord.ItemName.Name = L"Depth";
-    attributeRecord.Flags = VDXML_THEMATICAL_ATTRIBUTE::flagAttribute;
-    attributeRecord.ValueType = VDXML_THEMATICAL_VALUE_TEXT;
-    attributeRecord.TextValue = L"2.4 m";
-    CVdXmlThematicalAttribute attribute;
-    if (!Ok(hr = attribute.Create(second, attributeRecord))) return hr;
-    return doc.Save();
+    vdxml_cli::SampleOptions options;
+    options.file = path;
+    options.backEnd = backEnd;
+    options.points = 1;
+    return vdxml_cli::WriteSampleSurvey(options, [](long long) {});
 }
 
 long WriteRootOnly(const std::string& path) {
