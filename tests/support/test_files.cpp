@@ -1,5 +1,8 @@
 #include "support/test_files.h"
 
+#include <gtest/gtest.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -26,6 +29,30 @@ std::string ReadBytes(const std::string& path) {
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
+}
+
+std::string WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    out.close();
+    EXPECT_TRUE(out.good()) << "cannot write " << path;
+    return path;
+}
+
+int OpenDescriptorCount(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path target = path.empty() ? fs::path() : fs::canonical(path, ec);
+    int count = 0;
+    for (const fs::directory_entry& fd : fs::directory_iterator("/proc/self/fd", ec)) {
+        if (path.empty()) {
+            ++count;
+            continue;
+        }
+        std::error_code linkError;
+        if (fs::read_symlink(fd.path(), linkError) == target) ++count;
+    }
+    return path.empty() ? count - 1 : count;  // the listing's own descriptor
 }
 
 }  // namespace vdxml_test

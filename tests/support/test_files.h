@@ -22,5 +22,9 @@ class TempDir {
 
 /// The whole content of a file as bytes; empty when it cannot be read.
 std::string ReadBytes(const std::string& path);
+/// Writes bytes to path, replacing it, and returns path; fails the calling test when it cannot.
+std::string WriteBytes(const std::string& path, const std::string& bytes);
+/// Number of descriptors the process holds open; with a path, only those open on that file.
+int OpenDescriptorCount(const std::string& path = "");
 
 }  // namespace vdxml_test

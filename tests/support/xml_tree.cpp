@@ -57,9 +57,10 @@ std::size_t XmlTree::count(const std::string& wanted) const {
     return n;
 }
 
-XmlTree LoadXmlTree(const std::string& path) {
+XmlTree LoadXmlTree(const std::string& path, bool dropBlanks) {
     xmlDocPtr doc = xmlReadFile(path.c_str(), nullptr,
-                                XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING);
+                                XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING |
+                                    (dropBlanks ? XML_PARSE_NOBLANKS : 0));
     if (!doc) throw std::runtime_error("cannot parse " + path);
     xmlNodePtr root = xmlDocGetRootElement(doc);
     if (!root) {

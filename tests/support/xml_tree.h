@@ -30,8 +30,9 @@ struct XmlTree {
 };
 
 /// Parses a file (any encoding libxml2 detects) into a tree; throws std::runtime_error when
-/// the file is missing or not well-formed.
-XmlTree LoadXmlTree(const std::string& path);
+/// the file is missing or not well-formed. dropBlanks leaves out the indentation between
+/// elements (whitespace-only text of elements that hold elements).
+XmlTree LoadXmlTree(const std::string& path, bool dropBlanks = false);
 
 /// Compares two trees; returns an empty string when equal, else where they first differ.
 std::string DiffTrees(const XmlTree& a, const XmlTree& b, const std::string& where = "");

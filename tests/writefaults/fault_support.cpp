@@ -12,15 +12,6 @@
 
 namespace vdxml_test {
 
-int OpenDescriptorCount() {
-    int count = 0;
-    std::error_code ec;
-    for (auto it = std::filesystem::directory_iterator("/proc/self/fd", ec);
-         !ec && it != std::filesystem::directory_iterator(); it.increment(ec))
-        ++count;
-    return count;
-}
-
 std::vector<std::string> FolderNames(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code ec;

@@ -13,9 +13,6 @@
 
 namespace vdxml_test {
 
-/// Number of descriptors the process holds open.
-int OpenDescriptorCount();
-
 /// The names in a folder, sorted ("." and ".." left out).
 std::vector<std::string> FolderNames(const std::string& folder);
 
