@@ -1,8 +1,7 @@
-# The tool's tests run the built program: they need its path, its sample writer (for the
-# positions it generates) and nlohmann-json to read its JSON output back.
+# The tool's tests run the built program (its path below) and read its JSON output back with
+# nlohmann-json; the sample writer's positions come from the test support library.
 find_package(nlohmann_json 3 REQUIRED)
 target_link_libraries(${VDXML_AREA_TARGET} PRIVATE nlohmann_json::nlohmann_json)
-target_compile_definitions(${VDXML_AREA_TARGET} PRIVATE VDXML_TOOL_VERSION="${PROJECT_VERSION}")
 if(TARGET vdxml_tool)
     add_dependencies(${VDXML_AREA_TARGET} vdxml_tool)
     target_compile_definitions(${VDXML_AREA_TARGET} PRIVATE
