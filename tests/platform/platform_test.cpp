@@ -1,97 +1,72 @@
-#include "vdxml/platform/platform.h"
-
+// The platform's texts against the C library's own converter (iconv): _bstr_t's UTF-8 and its
+// order by UTF-16 code units, and the single-byte code page.
 #include <gtest/gtest.h>
+#include <iconv.h>
 
-#include <cerrno>
 #include <cmath>
-#include <cstdlib>
-#include <limits>
+#include <optional>
+#include <random>
 
-TEST(StatusTest, FailuresAreNegativeSignExtendedHresults) {
-    EXPECT_LT(E_FAIL, 0);
-    EXPECT_EQ(static_cast<unsigned long>(E_FAIL) & 0xFFFFFFFFul, 0x80004005ul);
-    EXPECT_EQ(E_FAIL, -2147467259L);
-    EXPECT_EQ(E_INVALIDARG, -2147024809L);
-    EXPECT_EQ(E_UNEXPECTED, -2147418113L);
-    EXPECT_TRUE(SUCCEEDED(S_FALSE));
-    EXPECT_TRUE(FAILED(E_OUTOFMEMORY));
-    EXPECT_EQ(HRESULT_FROM_WIN32(5), -2147024891L);  // 0x80070005
-    EXPECT_EQ(HRESULT_FROM_WIN32(0), 0);
+#include "vdxml/platform/bstr.h"
+#include "vdxml/platform/codepage.h"
+
+namespace {
+
+// text (as wide characters when from is null) converted by iconv; nothing when it refuses.
+std::optional<std::string> Iconv(const char* to, const char* from, const std::wstring& text) {
+    std::string in = from
+                         ? std::string(text.begin(), text.end())
+                         : std::string(reinterpret_cast<const char*>(text.data()), text.size() * 4);
+    std::string out(in.size() * 4 + 8, '\0');
+    char *inAt = in.data(), *outAt = out.data();
+    std::size_t inLeft = in.size(), outLeft = out.size();
+    const iconv_t cd = iconv_open(to, from ? from : "WCHAR_T");
+    const bool done = iconv(cd, &inAt, &inLeft, &outAt, &outLeft) != static_cast<std::size_t>(-1);
+    iconv_close(cd);
+    return done ? std::optional(out.substr(0, out.size() - outLeft)) : std::nullopt;
 }
 
-TEST(CodePageTest, Windows1252BothWays) {
-    const std::wstring text = L"A\u20AC\u00E9\u2122";
-    const std::string bytes = VdXmlPlatform::WideToAnsi(text);
-    EXPECT_EQ(bytes, "A\x80\xE9\x99");
-    EXPECT_EQ(VdXmlPlatform::AnsiToWide(bytes), text);
+TEST(Bstr, Utf8AndTheOrderOfUtf16CodeUnitsAgreeWithIconv) {
+    // Characters around the surrogates, and pairs that share a lead unit or not.
+    const wchar_t alphabet[] = {L'\0',   L'A',    L'a',    0xE9,    0x7FF,   0x800,
+                                0xD7FF,  0xE000,  0xFF21,  0xFFFF,  0x10000, 0x10001,
+                                0x103FF, 0x10400, 0x1D11E, 0x1D11F, 0x10FFFF};
+    std::mt19937 random(3);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(alphabet) - 1), length(0, 300);
+    auto text = [&](std::size_t n) {
+        std::wstring t(length(random) % 3 ? 0 : length(random), L'x');  // long ASCII runs too
+        while (n-- > 0) t.push_back(alphabet[pick(random)]);
+        return t;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const std::wstring x = text(length(random) % 5), y = text(length(random) % 5);
+        // Big-endian UTF-16 bytes sort as the code units do.
+        ASSERT_EQ(_bstr_t(x) < _bstr_t(y),
+                  Iconv("UTF-16BE", nullptr, x) < Iconv("UTF-16BE", nullptr, y));
+        ASSERT_EQ(_bstr_t(x) == _bstr_t(y), x == y) << i;
+        const std::string utf8 = Iconv("UTF-8", nullptr, x).value();
+        ASSERT_EQ(_bstr_t(x).utf8(), utf8) << i;
+        ASSERT_EQ(_bstr_t(utf8).wstr(), x) << i;
+    }
+    // Each byte that is no UTF-8 (cut short, overlong, a surrogate) becomes a replacement.
+    EXPECT_EQ(Utf8ToWide("ab\xFF\xC0\xAF\xED\xA0\x80\xE2\x82"), L"ab" + std::wstring(8, L'\uFFFD'));
+    _bstr_t shared(L"Pnt"), copy(shared), empty;  // copies share one text until appended to
+    EXPECT_EQ((copy += L"X") + empty + shared, L"PntXPnt");
 }
 
-TEST(CodePageTest, UnrepresentableCharactersBecomeQuestionMarks) {
-    EXPECT_EQ(VdXmlPlatform::WideToAnsi(L"\u03B1\U0001D11E\u00B0"), "??\xB0");
+TEST(CodePage, EveryByteRoundTripsAndAgreesWithIconv) {
+    for (int b = 0; b < 256; ++b) {
+        const std::string byte(1, static_cast<char>(b));
+        const std::wstring wide = VdXmlPlatform::AnsiToWide(byte);
+        const std::optional<std::string> expected = Iconv("UTF-32LE", "CP1252", std::wstring(1, b));
+        if (expected) {
+            EXPECT_EQ(*Iconv("UTF-32LE", nullptr, wide), *expected) << b;
+        } else {  // the five unassigned bytes stand for the control character of that number
+            EXPECT_EQ(wide, std::wstring(1, static_cast<wchar_t>(b))) << b;
+        }
+        EXPECT_EQ(VdXmlPlatform::WideToAnsi(wide), byte) << b;
+    }
+    EXPECT_EQ(VdXmlPlatform::WideToAnsi(L"\u03B1\U0001D11E\u0100\u00FF"), "???\xFF");
 }
 
-TEST(CodePageTest, UnassignedBytesRoundTrip) {
-    const std::string bytes("\x81\x8D\x8F\x90\x9D", 5);
-    EXPECT_EQ(VdXmlPlatform::WideToAnsi(VdXmlPlatform::AnsiToWide(bytes)), bytes);
-}
-
-TEST(VariantTest, StringForms) {
-    EXPECT_EQ(_variant_t(L"text").ToString(), L"text");
-    EXPECT_EQ(_variant_t(42).ToString(), L"42");
-    EXPECT_EQ(_variant_t(-7L).ToString(), L"-7");
-    EXPECT_EQ(_variant_t(true).ToString(), L"true");
-    EXPECT_EQ(_variant_t().ToString(), L"");
-}
-
-TEST(VariantTest, DoublesOutsideLongSaturate) {
-    EXPECT_EQ(_variant_t(-2.75).AsLong(), -2);
-    EXPECT_EQ(_variant_t(1e300).AsLong(), std::numeric_limits<long>::max());
-    EXPECT_EQ(_variant_t(-1e300).AsLong(), std::numeric_limits<long>::min());
-    EXPECT_EQ(_variant_t(-9223372036854775808.0).AsLong(), std::numeric_limits<long>::min());
-    EXPECT_EQ(_variant_t(std::nan("")).AsLong(), 0);
-    EXPECT_EQ(_variant_t(HUGE_VAL).AsLong(), 0);
-}
-
-TEST(VariantTest, DateStringReadsDayMonthYear) {
-    // 28 April 2006 is OLE day 38835; 12:05:07.25 is 43507.25 s into the day.
-    const double ole = 38835.0 + 43507.25 / 86400.0;
-    EXPECT_EQ(_variant_t(ole, VT_DATE).ToString(), L"28.4.2006 12:05:07.25");
-    EXPECT_EQ(_variant_t::FormatDate(38835.5), L"28.4.2006 12:00:00");
-    EXPECT_EQ(_variant_t::FormatDate(0.0), L"30.12.1899 0:00:00");
-    // Before the epoch the time of day is the absolute fraction.
-    EXPECT_EQ(_variant_t::FormatDate(-1.25), L"29.12.1899 6:00:00");
-    // A fraction that rounds to a whole day carries into the next day, never "60" seconds.
-    EXPECT_EQ(_variant_t::FormatDate(38835.0 + (86400.0 - 0.00001) / 86400.0),
-              L"29.4.2006 0:00:00");
-    EXPECT_THROW(_variant_t::FormatDate(1e300), _com_error);
-}
-
-TEST(ComErrorTest, CarriesStatusAndMessage) {
-    _com_error e(E_OUTOFMEMORY);
-    EXPECT_EQ(e.Error(), E_OUTOFMEMORY);
-    EXPECT_STREQ(e.what(), "Out of memory");
-    _com_error d(E_FAIL, L"save failed");
-    EXPECT_EQ(std::wstring(d.ErrorMessage()), L"save failed");
-    EXPECT_EQ(d.Description(), L"save failed");
-}
-
-TEST(FilesTest, TempDirectoryFollowsTmpdir) {
-    const char* old = std::getenv("TMPDIR");
-    std::string saved = old ? old : "";
-    setenv("TMPDIR", "/var/tmp", 1);
-    EXPECT_EQ(VdXmlPlatform::TempDirectory(), "/var/tmp/");
-    setenv("TMPDIR", "", 1);
-    EXPECT_EQ(VdXmlPlatform::TempDirectory(), "/tmp/");
-    if (old)
-        setenv("TMPDIR", saved.c_str(), 1);
-    else
-        unsetenv("TMPDIR");
-}
-
-TEST(FilesTest, ErrnoMapsToWin32Codes) {
-    EXPECT_EQ(VdXmlPlatform::Win32ErrorFromErrno(ENOENT), 2u);
-    EXPECT_EQ(VdXmlPlatform::Win32ErrorFromErrno(ENOTDIR), 3u);
-    EXPECT_EQ(VdXmlPlatform::Win32ErrorFromErrno(EACCES), 5u);
-    EXPECT_EQ(VdXmlPlatform::Win32ErrorFromErrno(ENOSPC), 112u);
-    EXPECT_EQ(VdXmlPlatform::Win32ErrorFromErrno(ETXTBSY), 32u);
-}
+}  // namespace
