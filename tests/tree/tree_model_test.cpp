@@ -180,8 +180,10 @@ TEST(TreeModel, RandomOperationsMatchTheReference) {
                     break;
                 case 9: {  // the first children replaced by copies of another node's children
                     const std::size_t n = pick(node->kids.size() + 1);
-                    tree.replace(tree.begin(at), tree.child(at, n), tree.begin(from),
-                                 tree.end(from));
+                    // The first copy comes back, or the end of the old range: the first child.
+                    const auto first = tree.replace(tree.begin(at), tree.child(at, n),
+                                                    tree.begin(from), tree.end(from));
+                    ASSERT_EQ(first, tree.begin(at));
                     node->kids.erase(node->kids.begin(),
                                      node->kids.begin() + static_cast<std::ptrdiff_t>(n));
                     node->kids.insert(node->kids.begin(), source.kids.begin(), source.kids.end());
