@@ -74,7 +74,7 @@ TEST_F(ReadingTest, RefusesBeforeAnyNotification) {
         EXPECT_EQ(ParseXml(broken), E_FAIL) << broken;
     for (const char* name : {static_cast<const char*>(nullptr), "", "/nonexistent/in.xml", "/"})
         EXPECT_EQ(parser.Parse(name), E_FAIL);
-    path = WriteXmlFile(dir.path(), "in.xml", "<Company/>");
+    path = WriteBytes(dir.file("in.xml"), "<Company/>");
     EXPECT_EQ(CVdXmlParser().Parse(path.c_str()), E_FAIL);  // no callback
     VdXmlEngine::SetProgIdAvailable(L"MsXml2.DomDocument.4.0", false);
     VdXmlEngine::SetProgIdAvailable(L"MsXml2.DomDocument", false);

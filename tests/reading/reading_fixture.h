@@ -105,7 +105,7 @@ class ReadingTest : public ::testing::Test {
   protected:
     void SetUp() override { parser.SetCallbackInterface(&log); }
     long ParseXml(const std::string& xml) {
-        path = WriteXmlFile(dir.path(), "in.xml", xml);
+        path = WriteBytes(dir.file("in.xml"), xml);
         return parser.Parse(path.c_str());
     }
 

@@ -19,7 +19,7 @@ using Indices = std::vector<int>;
 class RecordTreeTest : public ReadingTest {
   protected:
     long LoadXml(const std::string& xml) {
-        path = WriteXmlFile(dir.path(), "in.xml", xml);
+        path = WriteBytes(dir.file("in.xml"), xml);
         return tree.Load(path.c_str());
     }
 

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 namespace vdxml_test {
 
 std::uint32_t SlotMask(const VdXml::_CURRENCYTABLE& t) {
@@ -31,15 +29,6 @@ int NotificationLog::Note(const char* name, VdXml::_CURRENCYTABLE* table) {
     m_entries.push_back({name, table ? SlotMask(*table) : 0u});
     if (onNotice) onNotice(name, table);
     return -1;
-}
-
-std::string WriteXmlFile(const std::string& dir, const std::string& name, const std::string& text) {
-    const std::string path = dir + "/" + name;
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-    out.close();
-    EXPECT_TRUE(out.good()) << "cannot write " << path;
-    return path;
 }
 
 }  // namespace vdxml_test

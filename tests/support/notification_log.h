@@ -96,7 +96,4 @@ class NotificationLog : public IVdXmlNotifications {
 
 #undef VDXML_TEST_LOGGED
 
-/// Writes text (UTF-8) to dir/name and returns the path; fails the test when it cannot.
-std::string WriteXmlFile(const std::string& dir, const std::string& name, const std::string& text);
-
 }  // namespace vdxml_test
