@@ -2,6 +2,7 @@
 // in UTF-16.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 
@@ -57,6 +58,40 @@ TEST(Document, WritesTheRootElementInUtf16) {
     std::string start = "\xFF\xFE";  // byte-order mark, then UTF-16 little-endian
     for (char c : std::string("<?xml version=\"1.0\" encoding=\"utf-16\"?>")) start += {c, '\0'};
     EXPECT_EQ(vdxml_test::ReadBytes(path).substr(0, start.size()), start);
+}
+
+// Without a file name a document takes the first free numbered name in "~Rpt" below the
+// temporary folder (the streaming back end creates its target at once); a device is written in
+// place. The selection namespace and language reach the DOM document, of which the streaming
+// back end has none; each back end is the same document as itself only.
+TEST(Document, TemporaryNamesSelectionPropertiesAndIdentityOnBothBackEnds) {
+    constexpr auto kDom = IVdXmlDoc::DOCTYPE_DOM, kStream = IVdXmlDoc::DOCTYPE_STREAM;
+    TempDir tmp;
+    const char* old = std::getenv("TMPDIR");
+    const std::string saved = old ? old : "", folder = tmp.path() + "/~Rpt/";
+    setenv("TMPDIR", tmp.path().c_str(), 1);
+    VDXML_ROOT root = SampleRoot();
+    root.NamespacePrefix = L"x", root.SelectionLanguage = L"Paths";
+    const IVdXmlDoc::enmDocType types[] = {kStream, kDom, kStream, kDom};
+    const std::string names[] = {folder + "0.xml", folder + "1.xml", "/dev/null", "/dev/null"};
+    CVdXmlDocument docs[4];
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(docs[i].Initialize(root, types[i], i < 2 ? "" : names[i].c_str(), 0), S_OK);
+    old ? setenv("TMPDIR", saved.c_str(), 1) : unsetenv("TMPDIR");
+    for (int i = 0; i < 4; ++i) {
+        const _vdxml_ptr<IVdXmlDoc> backEnd = docs[i].GetXmlDocument();
+        _bstr_t name;
+        IXMLDOMDocument2Ptr dom;
+        backEnd->GetDomDocument(dom);
+        EXPECT_TRUE(backEnd->GetFileName(name) == S_OK && name.utf8() == names[i]) << i;
+        EXPECT_EQ(dom ? dom->getProperty(L"SelectionNamespaces").ToString() + L" " +
+                            dom->getProperty(L"SelectionLanguage").ToString()
+                      : _bstr_t(),
+                  types[i] == kDom ? L"xmlns:x='urn:vdxml:test' Paths" : L"");
+        for (int j = 0; j < 4; ++j)
+            EXPECT_EQ(backEnd->IsSameDocument(docs[j].GetXmlDocument().get()), i == j) << i << j;
+    }
+    EXPECT_TRUE(docs[2].Save() == S_OK && docs[3].Save() == S_OK);
 }
 
 }  // namespace

@@ -36,9 +36,16 @@ TEST(Dom, RefusesOnlyWhatCannotBeWritten) {
     IXMLDOMDocument2Ptr other = vdxml_test::LoadDomXml(L"<o/>");
     IXMLDOMElementPtr root = doc->GetdocumentElement(), child(root->GetfirstChild());
     IXMLDOMNodePtr text = child->GetfirstChild();
-    child->setAttribute(L"xmlns:q", L"urn:q");
-    EXPECT_EQ(child->getAttribute(L"xmlns:q").ToString() + child->getAttribute(L"p").ToString(),
-              L"urn:q");
+    // Attributes are found by prefix and local name; "dt" declares its namespace where needed.
+    for (const wchar_t* name : {L"xmlns:q", L"p:a", L"a", L"dt:dt"})  // each its name as value
+        child->setAttribute(name, name[0] == L'x' ? L"urn:q" : name);
+    std::wstring values;
+    for (const wchar_t* name : {L"xmlns:q", L"p", L"p:a", L"a", L"q:a", L"dt:dt", L"xmlns:dt"})
+        values += child->getAttribute(name).ToString().wstr() + L"|";
+    EXPECT_EQ(values, L"urn:q||p:a|a||dt:dt|" + std::wstring(kDataTypesNamespace) + L"|");
+    // An element in no namespace below a default declaration undeclares it (xmlns="").
+    IXMLDOMElementPtr plain(root->appendChild(Element(doc, L"plain", L"")));
+    EXPECT_EQ(plain->getAttribute(L"xmlns").vt(), VT_BSTR);
     for (const std::wstring& name : kBadNames) {
         EXPECT_EQ(StatusOf([&] { Element(doc, name); }), E_INVALIDARG);
         EXPECT_EQ(StatusOf([&] { child->setAttribute(name, L"v"); }), E_INVALIDARG);
@@ -51,9 +58,18 @@ TEST(Dom, RefusesOnlyWhatCannotBeWritten) {
         EXPECT_EQ(StatusOf([&] { doc->createProcessingInstruction(L"xml", data); }), E_INVALIDARG);
     doc->createProcessingInstruction(L"xml", L"\tversion = \"1.0\" standalone='yes' ");  // accepted
     // Each call's status (an instruction other than the declaration may follow the root).
+    IXMLDOMNodePtr declaration = doc->createProcessingInstruction(L"xml", L"version='1.0'");
     const std::pair<long, std::function<void()>> calls[] = {
         {E_INVALIDARG, [&] { Element(doc, L"x:a", L""); }},  // a prefix needs a namespace
         {E_NOTIMPL, [&] { doc->createNode(_variant_t(static_cast<int>(NODE_TEXT)), L"a", L""); }},
+        {S_OK, [&] { doc->createNode(_variant_t(L"element"), L"a", L""); }},  // types as names
+        {E_INVALIDARG, [&] { doc->createNode(_variant_t(L"text"), L"a", L""); }},
+        {E_INVALIDARG, [&] { doc->createNode(_variant_t(1.0), L"a", L""); }},
+        {E_INVALIDARG, [&] { doc->setProperty(L"Validate", true); }},
+        {E_INVALIDARG, [&] { doc->getProperty(L"selectionlanguage"); }},
+        {E_FAIL, [&] { root->appendChild(doc); }},
+        // A default namespace contradicts an element in none, even without a declaration.
+        {E_FAIL, [&] { IXMLDOMElementPtr(Element(doc, L"n", L""))->setAttribute(L"xmlns", L"u"); }},
         {E_FAIL, [&] { doc->appendChild(Element(doc, L"second")); }},
         {E_FAIL, [&] { doc->appendChild(doc->createTextNode(L"loose")); }},
         {E_FAIL, [&] { text->appendChild(Element(doc, L"below-text")); }},
@@ -68,8 +84,8 @@ TEST(Dom, RefusesOnlyWhatCannotBeWritten) {
         {E_INVALIDARG, [&] { doc->createProcessingInstruction(L"XmL", L"x"); }},
         {E_INVALIDARG, [&] { doc->createProcessingInstruction(L"pi", L"a ?> b"); }},
         {E_INVALIDARG, [&] { doc->createProcessingInstruction(kBadNames[6], L"x"); }},
-        {E_FAIL,
-         [&] { doc->appendChild(doc->createProcessingInstruction(L"xml", L"version='1.0'")); }},
+        {E_FAIL, [&] { doc->appendChild(declaration); }},
+        {E_FAIL, [&] { root->appendChild(declaration); }},
     };
     for (std::size_t i = 0; i < std::size(calls); ++i)
         EXPECT_EQ(StatusOf(calls[i].second), calls[i].first) << "call " << i;
@@ -79,16 +95,23 @@ TEST(Dom, LoadedTextsTypedValuesAndParseErrors) {
     // Date-times are typed only in the data-type namespace and only when the text is a date:
     // days count from 30 December 1899, before it the time of day away from zero.
     const std::wstring xml =
-        L"<r xmlns:x='urn:x' xmlns:dt='" + std::wstring(kDataTypesNamespace) +
+        L"<!DOCTYPE r><?pi d?><r xmlns:x='urn:x' xmlns:dt='" + std::wstring(kDataTypesNamespace) +
         L"'><a>A &amp; <![CDATA[<B>]]><!-- c --><x:i>i</x:i>u</a>"
         L"<d dt:dt='dateTime'> 2006-04-28T12:05:07.25\n</d><d dt:dt='datetime'>1899-12-29T06:00</d>"
         L"<d x:dt='datetime'>2006-04-28</d><d dt:dt='date'>2006-04-28</d>"
         L"<d dt:dt='datetime'>2006-02-29</d><d dt:dt='datetime'>2006-04-31</d>"
-        L"<d dt:dt='datetime'>2006-04-28T24:00</d>"
+        L"<d dt:dt='datetime'>2006-04-28T24:00</d><d dt:dt='datetime'>2006-4-28</d>"
+        L"<d dt:dt='datetime'>2006-04-28 12:05</d><d dt:dt='datetime'>2006-04-28T12</d>"
+        L"<d dt:dt='datetime'>2006-04-28T12:05:</d><d dt:dt='datetime'>2006-04-28T12:055</d>"
         L"<d dt:dt='datetime'>2006-04-28T12:00:07.2x</d></r>";
     IXMLDOMDocument2Ptr doc = vdxml_test::LoadDomXml(xml);
     IXMLDOMNodePtr a = doc->GetdocumentElement()->GetfirstChild();
     EXPECT_EQ(a->Gettext(), L"A & <B>iu");
+    std::wstring kinds = std::to_wstring(doc->GetnodeType()) + doc->GetnodeName().wstr();
+    for (IXMLDOMNodePtr parent : {IXMLDOMNodePtr(doc), a})  // the document's children, a's
+        for (IXMLDOMNodePtr n = parent->GetfirstChild(); n; n = n->GetnextSibling())
+            kinds += L"," + std::to_wstring(n->GetnodeType()) + n->GetnodeName().wstr();
+    EXPECT_EQ(kinds, L"9#document,10r,7pi,1r,3#text,4#cdata-section,8#comment,1x:i,3#text");
     EXPECT_TRUE(IsSameComObject(a, a->GetfirstChild()->GetparentNode()));
     EXPECT_TRUE(a->hasChildNodes() &&
                 !vdxml_test::LoadDomXml(L"<e/>")->GetdocumentElement()->hasChildNodes());
@@ -108,6 +131,10 @@ TEST(Dom, LoadedTextsTypedValuesAndParseErrors) {
     EXPECT_GT(error.linepos, 0);
     EXPECT_NE(error.reason.utf8().find("mismatch"), std::string::npos) << error.reason.utf8();
     EXPECT_FALSE(doc->GetdocumentElement());
+    EXPECT_FALSE(doc->loadXML(L" "));  // an empty text fails with the status of a blank one
+    const long blank = doc->GetparseError().errorCode;
+    EXPECT_TRUE(!doc->loadXML(L"") && doc->GetparseError().errorCode == blank &&
+                doc->GetparseError().reason == L"Document is empty");
     EXPECT_TRUE(doc->loadXML(L"<b/>"));
     EXPECT_EQ(doc->GetparseError().errorCode, S_OK);
 }
@@ -115,11 +142,15 @@ TEST(Dom, LoadedTextsTypedValuesAndParseErrors) {
 TEST(Dom, NodeObjectsOutliveTheirDocumentAndItsLoads) {
     // Under AddressSanitizer a node freed too early, or never, shows as an error.
     IXMLDOMElementPtr old;
-    IXMLDOMNodePtr top, down;
+    IXMLDOMNodePtr top, down, held;
     {
         IXMLDOMDocument2Ptr doc = vdxml_test::LoadDomXml(L"<old>before</old>");
         old = doc->GetdocumentElement();
-        Element(doc, L"dropped");  // never held
+        Element(doc, L"dropped")->appendChild(Element(doc, L"below"));  // never held
+        IXMLDOMNodePtr a = Element(doc, L"a");
+        a->appendChild(Element(doc, L"p:b", L"urn:p"))->appendChild(Element(doc, L"c"));
+        held = a->appendChild(Element(doc, L"d"));
+        a = nullptr;  // its subtree lives on through d's object
         top = Element(doc, L"top");
         top->appendChild(Element(doc, L"mid"));  // a detached root held, its child's object gone
         down = Element(doc, L"up")->appendChild(Element(doc, L"down"));  // the root's gone first
@@ -129,7 +160,9 @@ TEST(Dom, NodeObjectsOutliveTheirDocumentAndItsLoads) {
     EXPECT_FALSE(old->GetparentNode());  // its document node went with the load
     old->appendChild(top);               // detached subtrees join the old tree
     old->appendChild(down->GetparentNode());
+    IXMLDOMNodePtr b = old->appendChild(held->GetparentNode())->GetfirstChild();
     EXPECT_EQ(top->GetfirstChild()->GetnodeName() + top->GetnextSibling()->GetnodeName(), L"midup");
+    EXPECT_EQ(b->GetnodeName() + b->GetfirstChild()->GetnodeName(), L"p:bc");
 }
 
 TEST(Writer, WritesUtf16EscapedInCallOrderAndRefusesBadMarkup) {
@@ -142,6 +175,7 @@ TEST(Writer, WritesUtf16EscapedInCallOrderAndRefusesBadMarkup) {
     ISAXContentHandlerPtr content(writer);
     ISAXLexicalHandlerPtr lexical(writer);
     EXPECT_EQ(StatusOf([&] { content->startDocument(); }), E_UNEXPECTED);  // no output yet
+    EXPECT_EQ(StatusOf([&] { writer->putOutput(_variant_t(L"a.xml")); }), E_INVALIDARG);
     {
         auto* file = new CVdXmlFileStream;
         _com_ptr_t<IStream> stream(file, false);
@@ -153,6 +187,7 @@ TEST(Writer, WritesUtf16EscapedInCallOrderAndRefusesBadMarkup) {
     attributes->addAttribute(L"", L"b", L"b", L"", L"<\"'&>");
     attributes->addAttribute(L"", L"a", L"", L"", L"1");  // no qualified name: the local one
     content->startElement(L"urn:s", L"r", L"r", ISAXAttributesPtr(attributes));
+    EXPECT_EQ(StatusOf([&] { ISAXAttributesPtr(attributes)->getValue(2); }), E_INVALIDARG);
     lexical->comment(L" c ");
     for (const std::wstring& name : kBadNames)  // refused before anything is written
         EXPECT_EQ(StatusOf([&] { content->startElement(L"", name, name, nullptr); }), E_INVALIDARG);

@@ -65,6 +65,19 @@ TEST(NormalizeAngle, StaysWithinOneTurnOfTheSameSignByWholeTurns) {
     for (const auto& c : cases) EXPECT_EQ(VdXml::NormalizeAngle(c[0]), c[1]) << c[0];
 }
 
+// Magnitudes agree within (max(|a|, |b|) + eps) * eps, eps = 2^-52: signs do not count, two
+// zeros are equal, a NaN or two infinities never are. Each row: a, b, whether equal.
+TEST(IsEqual, ComparesMagnitudesWithARelativeTolerance) {
+    const double e = std::ldexp(1.0, -52), big = 1e300, up = std::nextafter(big, kInf);
+    const double rows[][3] = {
+        {-2, 2, 1},        {-0.0, 0, 1},        {-4e-32, 0, 1},
+        {0, 5e-32, 0},     {1e-300, 3e-300, 1}, {1, 1 + e, 1},
+        {1 + e + e, 1, 0}, {big, -up, 1},       {big, std::nextafter(up, kInf), 0},
+        {NAN, NAN, 0},     {1, NAN, 0},         {kInf, -kInf, 0}};
+    for (const auto& r : rows)
+        EXPECT_EQ(VdXml::IsEqual(r[0], r[1]), r[2] == 1) << r[0] << " " << r[1];
+}
+
 #ifdef VDXML_HAVE_GEOGRAPHICLIB
 
 const GeographicLib::Geocentric& kEarth = GeographicLib::Geocentric::WGS84();

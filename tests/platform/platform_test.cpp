@@ -1,14 +1,16 @@
 // The platform's texts against the C library's own converter (iconv): _bstr_t's UTF-8 and its
-// order by UTF-16 code units, and the single-byte code page.
+// order by UTF-16 code units, and the single-byte code page; variants' whole parts and string
+// forms, error messages and the system's error numbers as Win32 codes.
+#include "vdxml/platform/platform.h"
+
 #include <gtest/gtest.h>
 #include <iconv.h>
 
+#include <cerrno>
+#include <climits>
 #include <cmath>
 #include <optional>
 #include <random>
-
-#include "vdxml/platform/bstr.h"
-#include "vdxml/platform/codepage.h"
 
 namespace {
 
@@ -40,9 +42,11 @@ TEST(Bstr, Utf8AndTheOrderOfUtf16CodeUnitsAgreeWithIconv) {
     };
     for (int i = 0; i < 20000; ++i) {
         const std::wstring x = text(length(random) % 5), y = text(length(random) % 5);
-        // Big-endian UTF-16 bytes sort as the code units do.
-        ASSERT_EQ(_bstr_t(x) < _bstr_t(y),
-                  Iconv("UTF-16BE", nullptr, x) < Iconv("UTF-16BE", nullptr, y));
+        // Big-endian UTF-16 bytes sort as the code units do; a prefix sorts first.
+        const auto ux = Iconv("UTF-16BE", nullptr, x), uy = Iconv("UTF-16BE", nullptr, y);
+        const int order = _bstr_t::Compare(x, y);
+        ASSERT_EQ(_bstr_t(x) < _bstr_t(y), ux < uy) << i;
+        ASSERT_EQ((order > 0) - (order < 0), (ux > uy) - (ux < uy)) << i;
         ASSERT_EQ(_bstr_t(x) == _bstr_t(y), x == y) << i;
         const std::string utf8 = Iconv("UTF-8", nullptr, x).value();
         ASSERT_EQ(_bstr_t(x).utf8(), utf8) << i;
@@ -67,6 +71,36 @@ TEST(CodePage, EveryByteRoundTripsAndAgreesWithIconv) {
         EXPECT_EQ(VdXmlPlatform::WideToAnsi(wide), byte) << b;
     }
     EXPECT_EQ(VdXmlPlatform::WideToAnsi(L"\u03B1\U0001D11E\u0100\u00FF"), "???\xFF");
+}
+
+// Whole parts of doubles and dates saturate at the range of long, NaN and infinities give 0;
+// each kind but an interface has a string form (a time of day that rounds to midnight carries
+// into the next day).
+TEST(Variant, WholePartsSaturateAndEveryValueKindHasAStringForm) {
+    const double top = 0x1p63, below = std::nextafter(top, 0.0), above = std::nextafter(top, 1e300);
+    const double values[] = {-2.75, below, top, -top, -above, NAN, -HUGE_VAL};
+    const long wholes[] = {-2, static_cast<long>(below), LONG_MAX, LONG_MIN, LONG_MIN, 0, 0};
+    for (std::size_t i = 0; i < std::size(values); ++i)  // as doubles and as dates
+        EXPECT_EQ(_variant_t(values[i], i % 2 ? VT_DATE : VT_R8).AsLong(), wholes[i]) << values[i];
+    const _variant_t midnight(38835.0 + (86400.0 - 1e-5) / 86400.0, VT_DATE);
+    std::wstring texts;
+    for (const _variant_t& value :
+         {_variant_t(42), _variant_t(-7L), _variant_t(false), _variant_t(), midnight})
+        texts += value.ToString().wstr() + L"|";
+    EXPECT_EQ(texts, L"42|-7|false||29.4.2006 0:00:00|");
+    EXPECT_THROW(_variant_t(static_cast<IUnknown*>(nullptr)).ToString(), _com_error);
+}
+
+// A known status without a description has its text as the message, also in UTF-8; each
+// errno value its Win32 code.
+TEST(Errors, MessagesAndWin32CodesOfErrnoValues) {
+    const _com_error error(E_OUTOFMEMORY);
+    EXPECT_TRUE(std::wstring(error.ErrorMessage()) == L"Out of memory" &&
+                std::string(error.what()) == "Out of memory");
+    const std::pair<int, unsigned long> codes[] = {{0, 0},        {ENOMEM, 8},  {EBUSY, 32},
+                                                   {ETXTBSY, 32}, {EINVAL, 87}, {ELOOP, 1627}};
+    for (const auto& [err, code] : codes)
+        EXPECT_EQ(VdXmlPlatform::Win32ErrorFromErrno(err), code) << err;
 }
 
 }  // namespace

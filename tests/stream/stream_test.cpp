@@ -80,6 +80,8 @@ TEST(StreamDepth, ElementsAreWrittenDepthFirst) {
     ASSERT_EQ(second.Create(app, L"Project", nullptr), S_OK);
     EXPECT_EQ(late.Create(first, L"Crd", nullptr), E_FAIL) << "the first point has ended";
     VDXML_ELEMENT empty, out;
+    EXPECT_EQ(backEnd->AssignNode(&empty, nullptr), S_OK) << "no tree to bind to: the handle stays";
+    EXPECT_EQ(backEnd->AssignNode(nullptr, nullptr), E_FAIL);
     EXPECT_EQ(backEnd->CreateElement(&empty, L"Crd", L"", nullptr, &out), E_FAIL);
     EXPECT_EQ(backEnd->CreateRootElement(L"Company", L"", nullptr, &out), E_FAIL);
     EXPECT_EQ(backEnd->SetFileName(_bstr_t(dir.file("other.xml"))), E_FAIL) << "bound already";
@@ -145,10 +147,20 @@ TEST(FileStream, StatusOfEachCall) {
         {"read at the end", reader.Read(buffer, 4, &n), S_FALSE, n, 0},
         {"other interface", writer.QueryInterface(ISAXContentHandler::iid, &object), E_NOINTERFACE},
         {"no pointer", writer.QueryInterface(IID_IStream, nullptr), E_POINTER},
+        {"refusals add no reference", static_cast<long>(writer.AddRef()), 2},
+        {"release it", static_cast<long>(writer.Release()), 1},
+        {"commit", writer.Commit(0), S_OK},
+        {"commit with flags", writer.Commit(1), E_INVALIDARG},
     };
     for (const Row& row : rows)
         EXPECT_TRUE(row.status == row.expected && row.count == row.expectedCount)
             << row.call << ": " << std::hex << row.status << ", " << std::dec << row.count;
+    // Moving, sizing, copying, reverting, locking, describing and cloning are not offered.
+    EXPECT_EQ((std::vector<long>{writer.Seek(0, 0, nullptr), writer.SetSize(1),
+                                 writer.CopyTo(&reader, 1, nullptr, nullptr), writer.Revert(),
+                                 writer.LockRegion(0, 1, 0), writer.UnlockRegion(0, 1, 0),
+                                 writer.Stat(buffer, 0), writer.Clone(nullptr)}),
+              std::vector<long>(8, E_NOTIMPL));
     EXPECT_FALSE(closed.IsOpen());
     EXPECT_EQ(object, nullptr);
     EXPECT_EQ(std::string(buffer, 6), "abcdef");
