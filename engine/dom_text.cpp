@@ -92,11 +92,15 @@ _variant_t TypedValueOf(xmlNodePtr node) {
     if (node->type == XML_ELEMENT_NODE && node->properties && IsDateTimeElement(node)) {
         std::string text;
         AppendText(node, text);
-        double date = 0.0;
-        if (ParseDateTime(text, date)) return _variant_t(date, VT_DATE);
-        return _variant_t(FromUtf8(text));
+        return TypedValueOfText(text, true);
     }
     return _variant_t(TextOf(node));
+}
+
+_variant_t TypedValueOfText(std::string_view utf8, bool isDateTime) {
+    double date = 0.0;
+    if (isDateTime && ParseDateTime(utf8, date)) return _variant_t(date, VT_DATE);
+    return _variant_t(FromUtf8(utf8));
 }
 
 }  // namespace VdXmlEngine

@@ -7,6 +7,7 @@
 #include <libxml/tree.h>
 
 #include <string>
+#include <string_view>
 
 #include "vdxml/platform/bstr.h"
 #include "vdxml/platform/variant.h"
@@ -26,5 +27,9 @@ void AppendAttributeValue(xmlAttrPtr attr, std::string& out);
 /// namespace whose text reads as a date-time (see ole_date.h), a VT_DATE; in every other case,
 /// including a date-time element whose text does not parse, the text as a string.
 _variant_t TypedValueOf(xmlNodePtr node);
+
+/// The typed value of an element whose text is utf8 and which carries the date-time data type
+/// or not, as TypedValueOf gives it; for a streamed element, whose node is never built.
+_variant_t TypedValueOfText(std::string_view utf8, bool isDateTime);
 
 }  // namespace VdXmlEngine

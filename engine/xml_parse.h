@@ -11,6 +11,13 @@
 
 namespace VdXmlEngine {
 
+class ErrorCapture;
+
+/// Fills error from what capture recorded during a failed parse: libxml2's first error with
+/// its position, or a general failure when it reported none (out of memory when no parser
+/// context could be made).
+void ReportParseFailure(const ErrorCapture& capture, bool contextMade, XmlParseError& error);
+
 /// Status of a failed parse: 0xC00C0000 | libxml2's error code.
 long ParseErrorStatus(int libxmlCode);
 

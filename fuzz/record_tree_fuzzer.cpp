@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CVdXmlTree tree;
     const long hr = tree.Load(path.c_str());
-    VDXML_FUZZ_CHECK(hr == S_OK || hr == E_FAIL);
+    VDXML_FUZZ_CHECK(hr == S_OK || FAILED(hr));
     if (FAILED(hr)) {
         VDXML_FUZZ_CHECK(tree.GetFileCount() == 0 && tree.GetNode(0) == nullptr);
         return 0;

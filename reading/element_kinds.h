@@ -8,6 +8,7 @@
 #include <new>
 #include <vector>
 
+#include "reading/read_plan.h"
 #include "vdxml/parser.h"
 
 namespace vdxml_reading {
@@ -27,6 +28,12 @@ struct ElementKind {
     VDXML_BASE* (*copy)(const VDXML_BASE& record);
     Notification open;
     Notification close;
+    /// A new, empty record of this kind (null when memory runs out).
+    VDXML_BASE* (*create)();
+    /// The plan of the kind's reader, made on first use and shared by every thread.
+    const ReadPlan& (*plan)();
+    /// The reader's step after its rows, on a record of this kind.
+    long (*finish)(VDXML_BASE& record, const vdxml_elements::ReadScratch& scratch);
 };
 
 /// Every kind that has a reader, in the order of the table's slots.
@@ -72,8 +79,18 @@ struct KindOf {
         return S_OK;
     }
 
+    static VDXML_BASE* Create() { return new (std::nothrow) Record(); }
+    static const ReadPlan& Plan() {
+        static const ReadPlan plan = MakeReadPlan<Record>();
+        return plan;
+    }
+    static long Finish(VDXML_BASE& record, const vdxml_elements::ReadScratch& scratch) {
+        return vdxml_elements::FinishRead(static_cast<Record&>(record), scratch);
+    }
+
     static ElementKind Row(const _bstr_t& tag) {
-        return {&tag, Record().nType, {&Read, &Release}, &Get, &Set, &Copy, Open, Close};
+        return {&tag, Record().nType, {&Read, &Release}, &Get,  &Set,   &Copy,
+                Open, Close,          &Create,           &Plan, &Finish};
     }
 };
 

@@ -29,18 +29,47 @@ CVdXmlTree::~CVdXmlTree() {
 }
 
 long CVdXmlTree::Load(const char* fileName) {
-    CVdXmlParser parser;
-    parser.SetCallbackInterface(this);
-    // Between loads no node is current, even after a parse that stopped half-way.
-    m_itCurrent = Tree::pre_order_iterator();
-    m_openedFrom.clear();
-    const long hr = parser.Parse(fileName);
-    m_itCurrent = Tree::pre_order_iterator();
-    m_openedFrom.clear();
+    // A file streams in constant memory; one whose entries come out of order is read whole.
+    long hr = LoadWith(&CVdXmlParser::ParseStream, fileName);
+    if (hr == VDXML_E_OUT_OF_ORDER) hr = LoadWith(&CVdXmlParser::Parse, fileName);
     return hr;
 }
 
+long CVdXmlTree::LoadWith(long (CVdXmlParser::*parse)(const char*), const char* fileName) {
+    CVdXmlParser parser;
+    parser.SetCallbackInterface(this);
+    // A file's records go in front of those loaded before; they stay only when it was read
+    // to its end, so a failed load leaves the tree as it was.
+    const Tree::sibling_iterator previousFirst = m_tree.begin();
+    // Between loads no node is current, even after a parse that stopped half-way.
+    m_itCurrent = Tree::pre_order_iterator();
+    m_openedFrom.clear();
+    const long hr = (parser.*parse)(fileName);
+    m_itCurrent = Tree::pre_order_iterator();
+    m_openedFrom.clear();
+    if (FAILED(hr)) {
+        while (Tree::sibling_iterator(m_tree.begin()) != previousFirst) {
+            const Tree::pre_order_iterator top = m_tree.begin();
+            Tree::pre_order_iterator stop = top;
+            stop.skip_children();
+            ++stop;
+            for (auto it = top; it != stop; ++it) delete *it;
+            m_tree.erase(top);
+        }
+        m_indexed = false;
+    }
+    return hr;
+}
+
+void CVdXmlTree::IndexNodes() {
+    m_indexed = true;
+    m_index.clear();
+    m_index.reserve(m_tree.size());
+    for (auto it = m_tree.begin(); it != m_tree.end(); ++it) m_index.push_back(it.node);
+}
+
 int CVdXmlTree::Open(VdXml::_CURRENCYTABLE* table, std::int32_t type) {
+    m_indexed = false;
     m_openedFrom.push_back(m_itCurrent);
     const ElementKind* kind = FindKind(type);
     const VDXML_BASE* source = table && kind ? kind->get(*table) : nullptr;
@@ -99,10 +128,9 @@ long CVdXmlTree::WalkTree(Tree::pre_order_iterator it, IVdXmlNotifications* call
 }
 
 CVdXmlTree::Tree::pre_order_iterator CVdXmlTree::_GetNode(int index) {
-    if (index < 0 || static_cast<Tree::size_type>(index) >= m_tree.size()) return m_tree.end();
-    auto it = m_tree.begin();
-    it += static_cast<Tree::size_type>(index);
-    return it;
+    if (!m_indexed) IndexNodes();
+    if (index < 0 || static_cast<std::size_t>(index) >= m_index.size()) return m_tree.end();
+    return Tree::pre_order_iterator(m_index[static_cast<std::size_t>(index)]);
 }
 
 VDXML_BASE* CVdXmlTree::GetNode(int index) {

@@ -2,6 +2,7 @@
 #include "vdxml/point.h"
 
 #include "elements/entry_sequence.h"
+#include "elements/read_rows.h"
 #include "vdxml/geometry_texts.h"
 #include "vdxml/vocabulary.h"
 
@@ -19,18 +20,17 @@ long CVdXmlPoint::Create(const CVdXmlNode& parent, const VDXML_POINT& point) {
         .Status();
 }
 
+namespace vdxml_elements {
+void AddReadRows(Map& map, VDXML_POINT& point, ReadScratch&) {
+    using F = VDXML_PARSE_NODEDATA;
+    map.AddEntry(VdXml::tagName, 1, F::fmtString, &point.Name);
+    map.AddEntry(VdXml::tagNote, 1, F::fmtString, &point.Note);
+    map.AddEntry(VdXml::tagClass, 1, F::fmtInt, &point.Class);
+    map.AddEntry(VdXml::tagSubClass, 1, F::fmtInt, &point.SubClass);
+    map.AddEntry(VdXml::tagEpoch, 1, F::fmtDateTime, &point.Epoch);
+}
+}  // namespace vdxml_elements
+
 long CVdXmlPoint::Read(VDXML_ELEMENT& element, VDXML_POINT& point) {
-    if (!element.Element()) return E_FAIL;
-    try {
-        using F = VDXML_PARSE_NODEDATA;
-        VDXML_MAP_PARSE_NODEDATA map;
-        map.AddEntry(VdXml::tagName, 1, F::fmtString, &point.Name);
-        map.AddEntry(VdXml::tagNote, 1, F::fmtString, &point.Note);
-        map.AddEntry(VdXml::tagClass, 1, F::fmtInt, &point.Class);
-        map.AddEntry(VdXml::tagSubClass, 1, F::fmtInt, &point.SubClass);
-        map.AddEntry(VdXml::tagEpoch, 1, F::fmtDateTime, &point.Epoch);
-        return ReadValues(element, map);
-    } catch (const _com_error& e) {
-        return e.Error();
-    }
+    return vdxml_elements::ReadByRows(element, point, &ReadValues);
 }

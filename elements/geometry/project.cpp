@@ -2,6 +2,7 @@
 #include "vdxml/project.h"
 
 #include "elements/entry_sequence.h"
+#include "elements/read_rows.h"
 #include "vdxml/vocabulary.h"
 
 using vdxml_elements::EntrySequence;
@@ -54,16 +55,15 @@ long CVdXmlProject::InsertModifiedGrid(const VDXML_MODIFIEDGRID& grid) {
         .Status();
 }
 
+namespace vdxml_elements {
+void AddReadRows(Map& map, VDXML_PROJECT& project, ReadScratch&) {
+    using F = VDXML_PARSE_NODEDATA;
+    map.AddEntry(VdXml::tagName, 1, F::fmtString, &project.Name);
+    map.AddEntry(VdXml::tagNote, 1, F::fmtString, &project.Note);
+    map.AddEntry(VdXml::tagCreated, 1, F::fmtDateTime, &project.Created);
+}
+}  // namespace vdxml_elements
+
 long CVdXmlProject::Read(VDXML_ELEMENT& element, VDXML_PROJECT& project) {
-    if (!element.Element()) return E_FAIL;
-    try {
-        using F = VDXML_PARSE_NODEDATA;
-        VDXML_MAP_PARSE_NODEDATA map;
-        map.AddEntry(VdXml::tagName, 1, F::fmtString, &project.Name);
-        map.AddEntry(VdXml::tagNote, 1, F::fmtString, &project.Note);
-        map.AddEntry(VdXml::tagCreated, 1, F::fmtDateTime, &project.Created);
-        return ReadValues(element, map);
-    } catch (const _com_error& e) {
-        return e.Error();
-    }
+    return vdxml_elements::ReadByRows(element, project, &ReadValues);
 }

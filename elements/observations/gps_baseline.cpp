@@ -1,6 +1,7 @@
 // The baseline "GpsBl" between reference and rover.
 #include "vdxml/gps_baseline.h"
 
+#include "elements/read_rows.h"
 #include "vdxml/dcoord.h"
 #include "vdxml/vocabulary.h"
 
@@ -19,6 +20,11 @@ long CVdXmlGpsBaseline::Read(VDXML_ELEMENT& element, VDXML_GPSBASELINE& baseline
     } catch (const _com_error& e) {
         return e.Error();
     }
+    return vdxml_elements::FinishRead(baseline, vdxml_elements::ReadScratch());
+}
+
+// A baseline element marks the record as holding a baseline, whatever its children say.
+long vdxml_elements::FinishRead(VDXML_GPSBASELINE& baseline, const ReadScratch&) {
     baseline.Flags |= VDXML_GPSBASELINE::flagBaseline;
     return S_OK;
 }

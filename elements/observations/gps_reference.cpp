@@ -2,6 +2,7 @@
 #include "vdxml/gps_reference.h"
 
 #include "elements/observations/gps_setup.h"
+#include "elements/read_rows.h"
 #include "vdxml/vocabulary.h"
 
 long CVdXmlGpsReference::Create(const CVdXmlNode& parent, const VDXML_GPS_REFERENCE& reference) {
@@ -12,13 +13,12 @@ long CVdXmlGpsReference::Create(const CVdXmlNode& parent, const VDXML_GPS_REFERE
     return vdxml_gps::WriteSetup(entries, *this, reference).Status();
 }
 
+namespace vdxml_elements {
+void AddReadRows(Map& map, VDXML_GPS_REFERENCE& reference, ReadScratch&) {
+    vdxml_gps::AddSetupRows(map, reference);
+}
+}  // namespace vdxml_elements
+
 long CVdXmlGpsReference::Read(VDXML_ELEMENT& element, VDXML_GPS_REFERENCE& reference) {
-    if (!element.Element()) return E_FAIL;
-    try {
-        VDXML_MAP_PARSE_NODEDATA map;
-        vdxml_gps::AddSetupRows(map, reference);
-        return ReadValues(element, map);
-    } catch (const _com_error& e) {
-        return e.Error();
-    }
+    return vdxml_elements::ReadByRows(element, reference, &ReadValues);
 }

@@ -2,6 +2,7 @@
 #include "vdxml/thematic_attribute.h"
 
 #include "elements/observations/thematic_entries.h"
+#include "elements/read_rows.h"
 #include "vdxml/thematic_texts.h"
 #include "vdxml/vocabulary.h"
 
@@ -31,21 +32,20 @@ long CVdXmlThematicalAttribute::Create(const CVdXmlNode& parent,
     return InsertEnumerated(VdXml::tagValueType, attribute.ValueType, VdXml::enumThematicValueType);
 }
 
+namespace vdxml_elements {
+void AddReadRows(Map& map, VDXML_THEMATICAL_ATTRIBUTE& attribute, ReadScratch&) {
+    using F = VDXML_PARSE_NODEDATA;
+    using A = VDXML_THEMATICAL_ATTRIBUTE;
+    map.AddEntry(VdXml::tagName, 1, F::fmtString, &attribute.ItemName.Name, &attribute.Flags,
+                 A::flagAttribute);
+    map.AddEntry(VdXml::tagValue, 1, F::fmtString, &attribute.TextValue, &attribute.Flags,
+                 A::flagAttribute);
+    map.AddEntry(VdXml::tagValueType, 1, F::fmtInt, &attribute.ValueType, &attribute.Flags,
+                 A::flagAttribute);
+}
+}  // namespace vdxml_elements
+
 long CVdXmlThematicalAttribute::Read(VDXML_ELEMENT& element,
                                      VDXML_THEMATICAL_ATTRIBUTE& attribute) {
-    if (!element.Element()) return E_FAIL;
-    try {
-        using F = VDXML_PARSE_NODEDATA;
-        using A = VDXML_THEMATICAL_ATTRIBUTE;
-        VDXML_MAP_PARSE_NODEDATA map;
-        map.AddEntry(VdXml::tagName, 1, F::fmtString, &attribute.ItemName.Name, &attribute.Flags,
-                     A::flagAttribute);
-        map.AddEntry(VdXml::tagValue, 1, F::fmtString, &attribute.TextValue, &attribute.Flags,
-                     A::flagAttribute);
-        map.AddEntry(VdXml::tagValueType, 1, F::fmtInt, &attribute.ValueType, &attribute.Flags,
-                     A::flagAttribute);
-        return ReadValues(element, map);
-    } catch (const _com_error& e) {
-        return e.Error();
-    }
+    return vdxml_elements::ReadByRows(element, attribute, &ReadValues);
 }

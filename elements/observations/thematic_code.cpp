@@ -3,6 +3,7 @@
 
 #include "elements/entry_sequence.h"
 #include "elements/observations/thematic_entries.h"
+#include "elements/read_rows.h"
 #include "vdxml/thematic_texts.h"
 #include "vdxml/vocabulary.h"
 
@@ -22,16 +23,15 @@ long CVdXmlThematicalCode::Create(const CVdXmlNode& parent, const VDXML_THEMATIC
     return vdxml_thematic::WriteCode(*this, code);
 }
 
+namespace vdxml_elements {
+void AddReadRows(Map& map, VDXML_THEMATICAL_CODE& code, ReadScratch&) {
+    using F = VDXML_PARSE_NODEDATA;
+    map.AddEntry(VdXml::tagName, 1, F::fmtString, &code.ItemName.Name);
+    map.AddEntry(VdXml::tagType, 1, F::fmtInt, &code.Type);
+    map.AddEntry(VdXml::tagThematicalCodeDescription, 1, F::fmtString, &code.CodeDesc);
+}
+}  // namespace vdxml_elements
+
 long CVdXmlThematicalCode::Read(VDXML_ELEMENT& element, VDXML_THEMATICAL_CODE& code) {
-    if (!element.Element()) return E_FAIL;
-    try {
-        using F = VDXML_PARSE_NODEDATA;
-        VDXML_MAP_PARSE_NODEDATA map;
-        map.AddEntry(VdXml::tagName, 1, F::fmtString, &code.ItemName.Name);
-        map.AddEntry(VdXml::tagType, 1, F::fmtInt, &code.Type);
-        map.AddEntry(VdXml::tagThematicalCodeDescription, 1, F::fmtString, &code.CodeDesc);
-        return ReadValues(element, map);
-    } catch (const _com_error& e) {
-        return e.Error();
-    }
+    return vdxml_elements::ReadByRows(element, code, &ReadValues);
 }

@@ -27,6 +27,23 @@ struct VDXML_GPS_ROVER;
 struct VDXML_THEMATICAL_CODE;
 struct VDXML_THEMATICAL_ATTRIBUTE;
 
+/// ParseStream's status for a file it cannot stream in the order Parse reads it: an entry of a
+/// reported element comes after one of that element's nested reported elements (or inside
+/// one). The element's record was announced at the nested element, so it lacks that entry:
+/// the notifications sent before the stop are those of Parse in kind, order and slots, but the
+/// records of the elements still open may miss their late entries. Parse reads such a file;
+/// CVdXmlTree::Load falls back to it. Every file the library writes puts an element's own
+/// entries first.
+constexpr long VDXML_E_OUT_OF_ORDER = vdxml_detail::FromHresult(0x80040201u);
+
+/// Where and why the last ParseStream stopped short of the end of its file.
+struct VDXML_PARSE_ERROR {
+    long status = S_OK;  ///< the status ParseStream returned
+    long line = 0;       ///< 1-based line of the fault; 0 when not known (a file error)
+    long column = 0;     ///< 1-based column; 0 when not known
+    _bstr_t reason;      ///< what went wrong, in words; empty after a complete parse
+};
+
 namespace VdXml {
 
 /// The records of the elements that are open at the moment of a notification, one slot per
@@ -178,6 +195,22 @@ class CVdXmlParser {
     ///         otherwise, whatever happened to single elements during the walk
     long Parse(const char* fileName);
 
+    /// Reads the file (a UTF-8 path) front to back and sends the same notifications, with the
+    /// same records and table, as Parse, in memory bounded by the nesting depth rather than by
+    /// the file. A record is complete at its element's first nested reported element (or its
+    /// end), which is where its open notification goes. Faults are found where the read meets
+    /// them, after the notifications for everything before them: then no further notification
+    /// (no close notification either) is sent, every record is freed and the table is empty.
+    /// GetParseError() tells the line and the reason.
+    /// @return S_OK after the whole file; E_FAIL without a callback or for a null or empty
+    ///         name; VDXML_E_OUT_OF_ORDER for an entry that comes after (or inside) a nested
+    ///         reported element of its own element; a file error (0x8007xxxx: missing,
+    ///         unreadable); 0xC00C0000 | the parser's code for a file that is not well-formed
+    ///         or nested deeper than the engine accepts
+    long ParseStream(const char* fileName);
+    /// What stopped the last ParseStream; status S_OK after a complete one.
+    const VDXML_PARSE_ERROR& GetParseError() const { return m_parseError; }
+
   private:
     /// Adds one row per element kind that has a reader: element name -> handlers. S_OK.
     static long ConstructMap(std::map<_bstr_t, NODE_READ>& map);
@@ -187,4 +220,5 @@ class CVdXmlParser {
     std::map<_bstr_t, NODE_READ> m_mapNodes;
     VdXml::_CURRENCYTABLE m_table;
     IVdXmlNotifications* m_pCallback = nullptr;
+    VDXML_PARSE_ERROR m_parseError;
 };

@@ -49,11 +49,15 @@ class CVdXmlTree : public IVdXmlNotifications {
     /// Deletes every record, then the nodes.
     virtual ~CVdXmlTree();
 
-    /// Parses the file (a UTF-8 path) with this tree as the callback. Records already loaded
-    /// stay; the new file's root becomes the first top-level node. Elements whose readers
-    /// fail are missing, with everything below them.
-    /// @return the parser's result: S_OK, or E_FAIL for a missing, unloadable or malformed
-    ///         file (see CVdXmlParser::Parse)
+    /// Reads the file (a UTF-8 path) with this tree as the callback: streamed
+    /// (CVdXmlParser::ParseStream), so that only the records are held, never the document; a
+    /// file whose entries come out of order for streaming is read with CVdXmlParser::Parse
+    /// instead, so every file gives the tree Parse would give. Records already loaded stay;
+    /// the new file's root becomes the first top-level node. Elements whose readers fail are
+    /// missing, with everything below them. A load that fails leaves the tree as it was.
+    /// @return S_OK; E_FAIL for a null or empty name; a file error (0x8007xxxx) for a missing
+    ///         or unreadable file; 0xC00C0000 | the parser's code for a malformed file (see
+    ///         CVdXmlParser::ParseStream)
     long Load(const char* fileName);
 
     /// Replays one loaded file to callback, leaving out every omitted node with everything
@@ -64,8 +68,9 @@ class CVdXmlTree : public IVdXmlNotifications {
     /// @return S_OK in every case
     long Scan(IVdXmlNotifications* callback, int file = 0);
 
-    /// The record of the node at index (pre-order over all files), or null out of range.
-    /// The record stays the tree's.
+    /// The record of the node at index (pre-order over all files), or null out of range;
+    /// found at once, by an index of the nodes made again after the tree changed. The record stays
+    /// the tree's.
     VDXML_BASE* GetNode(int index);
     /// Sets or clears the omitted mark of the node at index and, if recursive, of all its
     /// descendants.
@@ -127,6 +132,12 @@ class CVdXmlTree : public IVdXmlNotifications {
     int OnAttributeClose(VdXml::_CURRENCYTABLE*) override { return Close(); }
 
   private:
+    /// Loads through one of the parser's entry points; on failure the records it added are
+    /// taken out again.
+    long LoadWith(long (CVdXmlParser::*parse)(const char*), const char* fileName);
+    /// Lists the nodes in pre-order, so that GetNode finds one at once; done on the first
+    /// GetNode after the tree changed.
+    void IndexNodes();
     /// The open notification of the kind whose records carry type.
     int Open(VdXml::_CURRENCYTABLE* table, std::int32_t type);
     /// Every close notification: the node current before the matching open becomes current
@@ -142,4 +153,6 @@ class CVdXmlTree : public IVdXmlNotifications {
     /// For every open notification whose close is still to come, the node that was current
     /// before it: the close makes that node current again.
     std::vector<Tree::pre_order_iterator> m_openedFrom;
+    std::vector<Tree::node_type*> m_index;  ///< the nodes in pre-order, while m_indexed
+    bool m_indexed = false;
 };

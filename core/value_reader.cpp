@@ -1,10 +1,13 @@
-// The table-driven walk that fills records from an element's descendants.
+// The table-driven walk that fills records from an element's descendants, and the conversion
+// of one text into one field.
 #include <langinfo.h>
 
 #include <charconv>
 #include <cwchar>
 #include <string_view>
 
+#include "core/value_text.h"
+#include "engine/dom_text.h"
 #include "vdxml/geodesy.h"
 #include "vdxml/node.h"
 
@@ -18,8 +21,10 @@ long CVdXmlNodeBase::ReadValues(VDXML_ELEMENT& element, const VDXML_MAP_PARSE_NO
     return _ReadValues(element, map, 0);
 }
 
-long CVdXmlNodeBase::_ReadValues(VDXML_ELEMENT& element, const VDXML_MAP_PARSE_NODEDATA& map,
-                                 int level) {
+namespace {
+// The walk below an element, with the locale's decimal point asked once for the whole element.
+long ReadLevel(VDXML_ELEMENT& element, const VDXML_MAP_PARSE_NODEDATA& map, int level,
+               bool dotDecimal) {
     // Recursion depth is bounded by the map's deepest level, never by the document.
     const IXMLDOMElementPtr& node = element.Element();
     if (!node) return E_FAIL;
@@ -30,37 +35,39 @@ long CVdXmlNodeBase::_ReadValues(VDXML_ELEMENT& element, const VDXML_MAP_PARSE_N
             map.find(VDXML_MAP_PARSE_NODEDATA::MakeKey(child->GetnodeName(), childLevel));
         if (row != map.end()) {
             const _bstr_t text = child->GetnodeTypedValue().ToString();
-            if (FAILED(AssignValue(text, row->second.format, row->second.pData))) return E_FAIL;
+            if (FAILED(vdxml_core::AssignText(text, row->second.format, row->second.pData,
+                                              dotDecimal)))
+                return E_FAIL;
             if (row->second.pFlags) *row->second.pFlags |= row->second.flagMask;
         }
         if (childLevel < map.m_nMaxLevel && child->hasChildNodes()) {
             VDXML_ELEMENT handle = VDXML_ELEMENT::FromNode(child);
-            if (FAILED(_ReadValues(handle, map, childLevel))) return E_FAIL;
+            if (FAILED(ReadLevel(handle, map, childLevel, dotDecimal))) return E_FAIL;
         }
     }
     return S_OK;
 }
 
-namespace {
 // The decimal texts the writers produce ("-12.34500") converted by std::from_chars, which
 // rounds as wcstod does and is several times faster. Only plain texts of an optional minus,
 // digits and one point take this way, and only under a locale whose decimal point is '.':
 // everything else (blanks, '+', exponents, "inf", hexadecimal, trailing text) is wcstod's.
-bool ParsePlainDecimal(std::wstring_view text, double& value) {
+template <class Char>
+bool ParsePlainDecimal(std::basic_string_view<Char> text, double& value) {
     char plain[64];
     if (text.empty() || text.size() > sizeof plain) return false;
     bool digit = false, point = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const wchar_t c = text[i];
-        if (c >= L'0' && c <= L'9')
+        const Char c = text[i];
+        if (c >= '0' && c <= '9')
             digit = true;
-        else if (c == L'.' && !point)
+        else if (c == '.' && !point)
             point = true;
-        else if (c != L'-' || i != 0)
+        else if (c != '-' || i != 0)
             return false;
         plain[i] = static_cast<char>(c);
     }
-    if (!digit || std::string_view(nl_langinfo(RADIXCHAR)) != ".") return false;
+    if (!digit) return false;
     const char* end = plain + text.size();
     const auto result = std::from_chars(plain, end, value, std::chars_format::fixed);
     return result.ec == std::errc() && result.ptr == end;
@@ -69,15 +76,50 @@ bool ParsePlainDecimal(std::wstring_view text, double& value) {
 // Whole-number conversion as the C run time does it: leading blanks, optional sign, digits
 // up to the first other character, 0 when there is none. Out-of-range values wrap as a
 // 32-bit integer would.
-std::int32_t ToInt32(const wchar_t* text) {
-    const long long value = std::wcstoll(text, nullptr, 10);
+std::int32_t Wrap32(long long value) {
     return static_cast<std::int32_t>(
         static_cast<std::uint32_t>(static_cast<unsigned long long>(value)));
 }
+std::int32_t ToInt32(const wchar_t* text) { return Wrap32(std::wcstoll(text, nullptr, 10)); }
+
+bool IsAscii(std::string_view text) {
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+// The integer formats from a text of ASCII characters only, where strtoll reads exactly what
+// wcstoll reads from the same characters widened.
+bool AssignAsciiInteger(std::string_view text, VDXML_PARSE_NODEDATA::enmFormat format, void* data) {
+    if (!IsAscii(text) || text.size() >= 64) return false;
+    char plain[64];
+    text.copy(plain, text.size());
+    plain[text.size()] = '\0';
+    const std::int32_t value = Wrap32(std::strtoll(plain, nullptr, 10));
+    if (format == VDXML_PARSE_NODEDATA::fmtByte)
+        *static_cast<std::uint8_t*>(data) = static_cast<std::uint8_t>(value & 0xFF);
+    else
+        *static_cast<std::int32_t*>(data) = value;
+    return true;
+}
 }  // namespace
+
+long CVdXmlNodeBase::_ReadValues(VDXML_ELEMENT& element, const VDXML_MAP_PARSE_NODEDATA& map,
+                                 int level) {
+    return ReadLevel(element, map, level, vdxml_core::DecimalPointIsDot());
+}
 
 long CVdXmlNodeBase::AssignValue(const _bstr_t& text, VDXML_PARSE_NODEDATA::enmFormat format,
                                  void* data) {
+    return vdxml_core::AssignText(text, format, data, vdxml_core::DecimalPointIsDot());
+}
+
+namespace vdxml_core {
+
+bool DecimalPointIsDot() { return std::string_view(nl_langinfo(RADIXCHAR)) == "."; }
+
+long AssignText(const _bstr_t& text, VDXML_PARSE_NODEDATA::enmFormat format, void* data,
+                bool dotDecimal) {
     if (!data) return E_FAIL;
     switch (format) {
         case VDXML_PARSE_NODEDATA::fmtString:
@@ -85,7 +127,8 @@ long CVdXmlNodeBase::AssignValue(const _bstr_t& text, VDXML_PARSE_NODEDATA::enmF
             return S_OK;
         case VDXML_PARSE_NODEDATA::fmtDouble: {
             double& value = *static_cast<double*>(data);
-            if (!ParsePlainDecimal(text.view(), value)) value = std::wcstod(text.c_str(), nullptr);
+            if (!dotDecimal || !ParsePlainDecimal(text.view(), value))
+                value = std::wcstod(text.c_str(), nullptr);
             return S_OK;
         }
         case VDXML_PARSE_NODEDATA::fmtInt:
@@ -109,3 +152,27 @@ long CVdXmlNodeBase::AssignValue(const _bstr_t& text, VDXML_PARSE_NODEDATA::enmF
             return E_FAIL;
     }
 }
+
+long AssignUtf8(std::string_view utf8, bool isDateTime, VDXML_PARSE_NODEDATA::enmFormat format,
+                void* data, bool dotDecimal) {
+    if (!data) return E_FAIL;
+    if (!isDateTime) {
+        // The common cases straight from the UTF-8 text; the rest through the wide text.
+        switch (format) {
+            case VDXML_PARSE_NODEDATA::fmtDouble:
+                if (dotDecimal && ParsePlainDecimal(utf8, *static_cast<double*>(data))) return S_OK;
+                break;
+            case VDXML_PARSE_NODEDATA::fmtInt:
+            case VDXML_PARSE_NODEDATA::fmtLong:
+            case VDXML_PARSE_NODEDATA::fmtByte:
+                if (AssignAsciiInteger(utf8, format, data)) return S_OK;
+                break;
+            default:
+                break;
+        }
+    }
+    return AssignText(VdXmlEngine::TypedValueOfText(utf8, isDateTime).ToString(), format, data,
+                      dotDecimal);
+}
+
+}  // namespace vdxml_core

@@ -1,0 +1,202 @@
+#include "engine/xml_stream.h"
+
+#include <libxml/SAX2.h>
+#include <libxml/parser.h>
+#include <libxml/parserInternals.h>
+
+#include <cstring>
+
+#include "engine/dom_text.h"
+#include "engine/error_capture.h"
+#include "engine/file_input.h"
+#include "engine/libxml_setup.h"
+#include "engine/xml_parse.h"
+#include "engine/xml_text.h"
+
+namespace VdXmlEngine {
+namespace {
+
+// The tree builder refuses a text node that grows beyond libxml2's text limit; a streamed read
+// refuses the same run of text.
+constexpr std::size_t kMaxTextRun = XML_MAX_TEXT_LENGTH;
+
+// The state of one streamed read, reached from the parser context's _private. libxml2 also
+// runs these callbacks while it parses the content of an internal entity on first use, with a
+// context of its own: those calls go to libxml2's tree builder, as in a DOM load, so the
+// entity is checked and kept exactly as the DOM load keeps it, and none of it reaches the
+// handler (a DOM shows an entity reference, never its content, as text or elements).
+struct StreamState {
+    xmlParserCtxtPtr context = nullptr;
+    XmlEventHandler* handler = nullptr;
+    bool stopped = false;
+    bool textTooLong = false;
+    std::size_t textRun = 0;   // length of the current run of plain text
+    std::size_t cdataRun = 0;  // length of the current run of CDATA
+    std::string qname;
+};
+
+StreamState* MainState(void* ctx) {
+    auto* context = static_cast<xmlParserCtxtPtr>(ctx);
+    auto* state = static_cast<StreamState*>(context->_private);
+    return state && state->context == context ? state : nullptr;
+}
+
+void Stop(StreamState& state) {
+    state.stopped = true;
+    xmlStopParser(state.context);
+}
+
+// An attribute value as the tree builder stores it: plain text when libxml2 left it in the
+// document's buffer, otherwise parsed for references, of which only the text counts.
+std::string AttributeText(xmlParserCtxtPtr context, const xmlChar* value, const xmlChar* end) {
+    if (*end != 0) return std::string(AsChars(value), static_cast<std::size_t>(end - value));
+    std::string text;
+    xmlNodePtr list = xmlStringLenGetNodeList(context->myDoc, value, static_cast<int>(end - value));
+    for (xmlNodePtr node = list; node; node = node->next)
+        if ((node->type == XML_TEXT_NODE || node->type == XML_CDATA_SECTION_NODE) && node->content)
+            text += AsChars(node->content);
+    xmlFreeNodeList(list);
+    return text;
+}
+
+// The first "dt" attribute in the data-types namespace decides, as it does for a typed value.
+// Attributes defaulted by the document's DTD are not in the tree, so they do not count.
+bool IsDateTime(xmlParserCtxtPtr context, int count, int defaulted, const xmlChar** attributes) {
+    static const std::string dataTypes = WideToUtf8(kDataTypesNamespace);
+    if (defaulted > 0 && (context->loadsubset & XML_COMPLETE_ATTRS) == 0) count -= defaulted;
+    for (int i = 0; i < count; ++i) {
+        const xmlChar** a = attributes + 5 * i;
+        if (!a[2] || !xmlStrEqual(a[0], BAD_CAST "dt") || dataTypes != AsChars(a[2])) continue;
+        const std::string type = AttributeText(context, a[3], a[4]);
+        return xmlStrcasecmp(AsXml(type), BAD_CAST "datetime") == 0;
+    }
+    return false;
+}
+
+void OnStartElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, const xmlChar* uri,
+                    int nsCount, const xmlChar** namespaces, int count, int defaulted,
+                    const xmlChar** attributes) {
+    StreamState* state = MainState(ctx);
+    if (!state)
+        return xmlSAX2StartElementNs(ctx, localname, prefix, uri, nsCount, namespaces, count,
+                                     defaulted, attributes);
+    if (state->stopped) return;
+    state->textRun = state->cdataRun = 0;
+    state->qname.clear();
+    if (prefix) state->qname.append(AsChars(prefix)).append(1, ':');
+    state->qname.append(AsChars(localname));
+    if (!state->handler->StartElement(state->qname,
+                                      IsDateTime(state->context, count, defaulted, attributes),
+                                      xmlSAX2GetLineNumber(state->context)))
+        Stop(*state);
+}
+
+void OnEndElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, const xmlChar* uri) {
+    StreamState* state = MainState(ctx);
+    if (!state) return xmlSAX2EndElementNs(ctx, localname, prefix, uri);
+    if (state->stopped) return;
+    state->textRun = state->cdataRun = 0;
+    if (!state->handler->EndElement()) Stop(*state);
+}
+
+void DeliverText(StreamState& state, const xmlChar* text, int length, std::size_t& run,
+                 std::size_t& otherRun) {
+    otherRun = 0;
+    run += static_cast<std::size_t>(length);
+    if (run > kMaxTextRun) {
+        state.textTooLong = true;
+        return Stop(state);
+    }
+    if (!state.handler->Text(std::string_view(AsChars(text), static_cast<std::size_t>(length))))
+        Stop(state);
+}
+
+void OnCharacters(void* ctx, const xmlChar* text, int length) {
+    StreamState* state = MainState(ctx);
+    if (!state) return xmlSAX2Characters(ctx, text, length);
+    if (!state->stopped) DeliverText(*state, text, length, state->textRun, state->cdataRun);
+}
+
+void OnCData(void* ctx, const xmlChar* text, int length) {
+    StreamState* state = MainState(ctx);
+    if (!state) return xmlSAX2CDataBlock(ctx, text, length);
+    if (!state->stopped) DeliverText(*state, text, length, state->cdataRun, state->textRun);
+}
+
+// Comments, processing instructions and entity references end a run of text and are
+// otherwise not shown to the handler.
+void OnComment(void* ctx, const xmlChar* text) {
+    StreamState* state = MainState(ctx);
+    if (!state) return xmlSAX2Comment(ctx, text);
+    state->textRun = state->cdataRun = 0;
+}
+
+void OnProcessingInstruction(void* ctx, const xmlChar* target, const xmlChar* data) {
+    StreamState* state = MainState(ctx);
+    if (!state) return xmlSAX2ProcessingInstruction(ctx, target, data);
+    state->textRun = state->cdataRun = 0;
+}
+
+void OnReference(void* ctx, const xmlChar* name) {
+    StreamState* state = MainState(ctx);
+    if (!state) return xmlSAX2Reference(ctx, name);
+    state->textRun = state->cdataRun = 0;
+}
+
+xmlSAXHandler MakeHandler() {
+    // libxml2's tree builder for everything else: the document node and its DTD (entity
+    // declarations among them) are built as in a DOM load; the elements are not.
+    xmlSAXHandler sax;
+    std::memset(&sax, 0, sizeof sax);
+    xmlSAXVersion(&sax, 2);
+    sax.startElementNs = OnStartElement;
+    sax.endElementNs = OnEndElement;
+    sax.characters = OnCharacters;
+    sax.ignorableWhitespace = OnCharacters;
+    sax.cdataBlock = OnCData;
+    sax.comment = OnComment;
+    sax.processingInstruction = OnProcessingInstruction;
+    sax.reference = OnReference;
+    return sax;
+}
+
+}  // namespace
+
+StreamEnd StreamFile(const std::string& path, XmlEventHandler& handler, XmlParseError& error) {
+    FileInput input;
+    if (!input.Open(path, error)) return StreamEnd::Failed;
+    ExternalLoadBlock block;
+    ErrorCapture capture;
+    xmlSAXHandler sax = MakeHandler();
+    StreamState state;
+    state.handler = &handler;
+    state.context = input.CreateContext(&sax, nullptr);
+    if (!state.context) {
+        ReportParseFailure(capture, false, error);
+        return StreamEnd::Failed;
+    }
+    ApplyParseProtections(state.context);
+    state.context->_private = &state;
+    xmlParseDocument(state.context);
+    const bool wellFormed = state.context->wellFormed != 0;
+    if (state.context->myDoc) xmlFreeDoc(state.context->myDoc);
+    state.context->myDoc = nullptr;
+    xmlFreeParserCtxt(state.context);
+
+    if (state.textTooLong) {
+        error.errorCode = ParseErrorStatus(XML_ERR_NO_MEMORY);
+        error.line = error.linepos = 0;
+        error.reason = _bstr_t(L"a text is longer than 10000000 bytes");
+        return StreamEnd::Failed;
+    }
+    if (state.stopped) return StreamEnd::Stopped;
+    if (input.ReadFailed(error)) return StreamEnd::Failed;
+    if (!wellFormed) {
+        ReportParseFailure(capture, true, error);
+        return StreamEnd::Failed;
+    }
+    error = XmlParseError();
+    return StreamEnd::Complete;
+}
+
+}  // namespace VdXmlEngine

@@ -1,0 +1,44 @@
+// Reading a document front to back as events, in memory bounded by its nesting depth, under the
+// same protections as every DOM load. What the events carry is what the DOM of the same file
+// would show: element names as written, texts with character references resolved, nothing of
+// an entity reference's content, the "dt:dt"="datetime" mark as a typed value would see it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "vdxml/engine/dom.h"
+
+namespace VdXmlEngine {
+
+/// Receives a document's elements and texts in document order. Each call returns true to go
+/// on, false to stop the read at once.
+class XmlEventHandler {
+  public:
+    /// An element opens. qname is its qualified name as written ("v:Pnt"); isDateTime tells
+    /// whether it carries the date-time data type, so that its typed value is a date; line is
+    /// where its start tag ends.
+    virtual bool StartElement(std::string_view qname, bool isDateTime, long line) = 0;
+    /// Text or CDATA content directly inside the innermost open element; one run of text may
+    /// arrive in several calls.
+    virtual bool Text(std::string_view utf8) = 0;
+    /// The innermost open element closes.
+    virtual bool EndElement() = 0;
+
+  protected:
+    ~XmlEventHandler() = default;
+};
+
+/// How a streamed read ended.
+enum class StreamEnd {
+    Complete,  ///< the document was well-formed and read to its end
+    Stopped,   ///< the handler asked to stop
+    Failed,    ///< the file could not be read or is not well-formed; see the error
+};
+
+/// Reads the file at path (UTF-8) and reports it to handler. On failure the events up to the
+/// fault have been delivered and error tells why and where (a file error 0x8007xxxx with line
+/// 0, or 0xC00C0000 | libxml2's code with its line and column).
+StreamEnd StreamFile(const std::string& path, XmlEventHandler& handler, XmlParseError& error);
+
+}  // namespace VdXmlEngine
