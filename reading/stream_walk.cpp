@@ -12,6 +12,7 @@
 #include "engine/xml_stream.h"
 #include "reading/element_kinds.h"
 #include "vdxml/parser.h"
+#include "vdxml/vocabulary.h"
 
 namespace {
 
@@ -27,6 +28,11 @@ const std::unordered_map<std::string, const ElementKind*>& KindsByName() {
         return map;
     }();
     return byName;
+}
+
+const std::string& FileCreatedTag() {
+    static const std::string tag = VdXml::tagFileCreated.utf8();
+    return tag;
 }
 
 class StreamWalk final : public VdXmlEngine::XmlEventHandler {
@@ -49,6 +55,7 @@ class StreamWalk final : public VdXmlEngine::XmlEventHandler {
     }
 
     bool OutOfOrder() const { return m_outOfOrder; }
+    double FileCreated() const { return m_fileCreated; }
     long OutOfOrderLine() const { return m_outOfOrderLine; }
 
     bool StartElement(std::string_view qname, bool isDateTime, long line) override;
@@ -99,6 +106,11 @@ class StreamWalk final : public VdXmlEngine::XmlEventHandler {
     std::vector<Entry> m_open;  // entries being gathered, outermost first
     std::vector<Entry> m_done;  // gathered entries, in the order they started
     std::string m_key;
+    // The root element's creation time, which no reader reads: gathered on the side.
+    bool m_inFileCreated = false;
+    bool m_fileCreatedIsDate = false;
+    std::string m_fileCreatedText;
+    double m_fileCreated = VDXML_UNDEFINED;
     bool m_outOfOrder = false;
     long m_outOfOrderLine = 0;
 };
@@ -125,6 +137,12 @@ bool StreamWalk::StartElement(std::string_view qname, bool isDateTime, long line
     const auto found = kinds.find(std::string(qname));
     const ElementKind* kind = found == kinds.end() ? nullptr : found->second;
     if (!MatchRows(qname, isDateTime, kind != nullptr, line)) return false;
+    if (m_depth == 2 && !m_reported.empty() && m_reported.front().depth == 1 &&
+        m_reported.front().kind->type == VDXML_TYPE_ROOT && qname == FileCreatedTag()) {
+        m_inFileCreated = true;
+        m_fileCreatedIsDate = isDateTime;
+        m_fileCreatedText.clear();
+    }
     if (!kind || InsideSkipped()) return true;
     if (!m_reported.empty() && m_reported.back().state == Reported::Pending) {
         // Text still being gathered for the pending record would arrive after its notification.
@@ -142,10 +160,17 @@ bool StreamWalk::StartElement(std::string_view qname, bool isDateTime, long line
 
 bool StreamWalk::Text(std::string_view utf8) {
     for (Entry& entry : m_open) entry.text.append(utf8);
+    if (m_inFileCreated) m_fileCreatedText.append(utf8);
     return true;
 }
 
 bool StreamWalk::EndElement() {
+    if (m_inFileCreated && m_depth == 2) {
+        m_inFileCreated = false;
+        vdxml_core::AssignUtf8(m_fileCreatedText, m_fileCreatedIsDate,
+                               VDXML_PARSE_NODEDATA::fmtDateTime, &m_fileCreated,
+                               vdxml_core::DecimalPointIsDot());
+    }
     if (!m_open.empty() && m_open.back().depth == m_depth) {
         m_done.push_back(std::move(m_open.back()));
         m_open.pop_back();
@@ -203,6 +228,7 @@ void StreamWalk::Announce(Reported& reported) {
 
 long CVdXmlParser::ParseStream(const char* fileName) {
     m_parseError = VDXML_PARSE_ERROR();
+    m_fileCreated = VDXML_UNDEFINED;
     if (!m_pCallback || !fileName || !*fileName) {
         m_parseError.status = E_FAIL;
         m_parseError.reason = L"no callback or no file name";
@@ -211,6 +237,7 @@ long CVdXmlParser::ParseStream(const char* fileName) {
     StreamWalk walk(m_pCallback, m_table);
     XmlParseError error;
     const VdXmlEngine::StreamEnd end = VdXmlEngine::StreamFile(fileName, walk, error);
+    m_fileCreated = walk.FileCreated();
     if (end == VdXmlEngine::StreamEnd::Complete) return S_OK;
     if (end == VdXmlEngine::StreamEnd::Stopped && walk.OutOfOrder()) {
         m_parseError.status = VDXML_E_OUT_OF_ORDER;

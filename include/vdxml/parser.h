@@ -210,6 +210,10 @@ class CVdXmlParser {
     long ParseStream(const char* fileName);
     /// What stopped the last ParseStream; status S_OK after a complete one.
     const VDXML_PARSE_ERROR& GetParseError() const { return m_parseError; }
+    /// The creation time the last ParseStream found in the root element's "FileCreated" (a
+    /// Modified Julian Date, in the time the writer wrote it), or VDXML_UNDEFINED when there
+    /// was none. No reader reads it, so no record holds it; Parse does not set it.
+    double GetFileCreated() const { return m_fileCreated; }
 
   private:
     /// Adds one row per element kind that has a reader: element name -> handlers. S_OK.
@@ -221,4 +225,5 @@ class CVdXmlParser {
     VdXml::_CURRENCYTABLE m_table;
     IVdXmlNotifications* m_pCallback = nullptr;
     VDXML_PARSE_ERROR m_parseError;
+    double m_fileCreated = VDXML_UNDEFINED;
 };

@@ -29,6 +29,7 @@
 #include "vdxml/point.h"
 #include "vdxml/project.h"
 #include "vdxml/reading_map.h"
+#include "vdxml/record_callback.h"
 #include "vdxml/record_tree.h"
 #include "vdxml/records.h"
 #include "vdxml/refcount.h"

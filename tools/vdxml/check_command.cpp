@@ -1,19 +1,25 @@
-// vdxml check FILE: loads the file with the hardened XML engine and reports where it breaks.
+// vdxml check FILE: reads the file as the library reads it and reports where it breaks.
 #include <cstdio>
 
 #include "cli.h"
-#include "vdxml/engine/dom.h"
-#include "vdxml/engine/factory.h"
 
 namespace vdxml_cli {
 
 namespace {
+// The read alone decides: nothing is kept of what it reports.
+class NoReader : public SurveyReader {
+  public:
+    void Reset() override {}
+    int OnRecordOpen(VdXml::_CURRENCYTABLE&, VDXML_BASE&) override { return 0; }
+    int OnRecordClose(VdXml::_CURRENCYTABLE&, VDXML_BASE&) override { return 0; }
+};
+
 const char* kCheckUsage =
     "Usage: vdxml check FILE\n"
     "\n"
-    "Loads FILE the way the library reads it (no network, no external entities).\n"
+    "Reads FILE the way the library reads it (streamed; no network, no external entities).\n"
     "Prints 'FILE: well-formed' and exits 0, or 'FILE:LINE: message' and exits 1.\n";
-}
+}  // namespace
 
 int RunCheck(Args args) {
     std::string file;
@@ -27,21 +33,16 @@ int RunCheck(Args args) {
     }
     RequireFile(file);
 
-    IXMLDOMDocument2Ptr doc;
-    const long hr = CreateEngineObject(doc, L"MsXml2.DomDocument.4.0");
-    if (FAILED(hr)) {
-        ReportError(file, "no XML engine available (" + StatusText(hr) + ")");
-        return kExitBadInput;
-    }
-    if (doc->load(_variant_t(_bstr_t(file.c_str())))) {
+    NoReader reader;
+    const ReadOutcome outcome = ReadSurvey(file, reader);
+    if (SUCCEEDED(outcome.status)) {
         std::printf("%s: well-formed\n", file.c_str());
         return kExitOk;
     }
-    const XmlParseError error = doc->GetparseError();
-    std::string reason = error.reason.utf8();
+    std::string reason = outcome.error.reason.utf8();
     while (!reason.empty() && (reason.back() == '\n' || reason.back() == ' ')) reason.pop_back();
     if (reason.empty()) reason = "cannot be loaded";
-    std::fprintf(stderr, "%s:%ld: %s\n", file.c_str(), error.line, reason.c_str());
+    std::fprintf(stderr, "%s:%ld: %s\n", file.c_str(), outcome.error.line, reason.c_str());
     return kExitBadInput;
 }
 

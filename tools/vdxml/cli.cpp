@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdlib>
 
 #include "vdxml/record_tree.h"
@@ -46,12 +47,54 @@ void RequireFile(const std::string& file) {
     if (file.empty()) throw UsageError("no FILE given");
 }
 
+void ReportUnreadable(const std::string& file, long status) {
+    ReportError(file,
+                "cannot be read as a survey file (" + StatusText(status) + "); try 'vdxml check'");
+}
+
 bool LoadSurvey(const std::string& file, CVdXmlTree& tree) {
     const long hr = tree.Load(file.c_str());
     if (SUCCEEDED(hr)) return true;
-    ReportError(file,
-                "cannot be read as a survey file (" + StatusText(hr) + "); try 'vdxml check'");
+    ReportUnreadable(file, hr);
     return false;
+}
+
+ReadOutcome ReadSurvey(const std::string& file, SurveyReader& reader) {
+    CVdXmlParser parser;
+    parser.SetCallbackInterface(&reader);
+    ReadOutcome outcome;
+    outcome.status = parser.ParseStream(file.c_str());
+    outcome.error = parser.GetParseError();
+    outcome.created = parser.GetFileCreated();
+    if (outcome.status == VDXML_E_OUT_OF_ORDER) {
+        reader.Reset();
+        outcome.status = parser.Parse(file.c_str());
+        outcome.error = VDXML_PARSE_ERROR();
+        outcome.error.status = outcome.status;
+    }
+    return outcome;
+}
+
+std::string MjdText(double mjd) {
+    if (!std::isfinite(mjd) || std::fabs(mjd) > 1e7) return "";
+    const long long total = std::llround(mjd * 86400.0);  // to the nearest second
+    const long long day = (total >= 0 ? total : total - 86399) / 86400;
+    const long long seconds = total - day * 86400;
+    // Civil date from days since 1970-01-01 (MJD 40587), proleptic Gregorian.
+    const long long z = day - 40587 + 719468;
+    const long long era = (z >= 0 ? z : z - 146096) / 146097;
+    const long long doe = z - era * 146097;
+    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long long mp = (5 * doy + 2) / 153;
+    const long long d = doy - (153 * mp + 2) / 5 + 1;
+    const long long m = mp < 10 ? mp + 3 : mp - 9;
+    const long long y = yoe + era * 400 + (m <= 2);
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", static_cast<int>(y),
+                  static_cast<int>(m), static_cast<int>(d), static_cast<int>(seconds / 3600),
+                  static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
+    return text;
 }
 
 }  // namespace vdxml_cli

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "vdxml/record_callback.h"
+
 class CVdXmlTree;
 
 namespace vdxml_cli {
@@ -47,6 +49,28 @@ void TakeFileArgument(const std::string& argument, std::string& file);
 void RequireFile(const std::string& file);
 /// Loads file into tree; when it cannot be read, says so on standard error and returns false.
 bool LoadSurvey(const std::string& file, CVdXmlTree& tree);
+/// Tells that file cannot be read as a survey, with the status, on standard error.
+void ReportUnreadable(const std::string& file, long status);
+
+/// A command's notification object for a streamed read; it can start over from nothing.
+class SurveyReader : public CVdXmlRecordCallback {
+  public:
+    /// Forgets everything received so far.
+    virtual void Reset() = 0;
+};
+
+/// How a streamed read of a survey ended.
+struct ReadOutcome {
+    long status = S_OK;       ///< S_OK, or the failure status
+    VDXML_PARSE_ERROR error;  ///< the line and reason of a failure, when the stream knows them
+    double created = 0.0;     ///< the file's "FileCreated" (MJD), or VDXML_UNDEFINED
+};
+/// Reads file front to back into reader, in memory bounded by the file's nesting. A file whose
+/// entries are out of order for streaming is read whole instead, after reader.Reset().
+ReadOutcome ReadSurvey(const std::string& file, SurveyReader& reader);
+/// A Modified Julian Date as "YYYY-MM-DD hh:mm:ss", to the nearest second; empty when it is
+/// not a date of the last ten thousand years or so.
+std::string MjdText(double mjd);
 
 int RunSample(Args args);
 int RunInfo(Args args);

@@ -5,7 +5,6 @@
 #include <iostream>
 
 #include "cli.h"
-#include "record_listing.h"
 #include "record_text.h"
 #include "vdxml/vdxml.h"
 
@@ -44,24 +43,6 @@ void FillRow(PointRow& row, const VDXML_COORD& c) {
     }
 }
 
-// A project's own points, each with the first coordinate below it. Points nested deeper (the
-// design and staked points of a stakeout, say) are not the project's and are left out.
-std::vector<PointRow> CollectPoints(const std::vector<ListedRecord>& records) {
-    std::vector<PointRow> rows;
-    const VDXML_BASE* point = nullptr;  // the project's point whose coordinate is still to come
-    for (const ListedRecord& r : records) {
-        if (r.record->nType == VDXML_TYPE_POINT && r.parent &&
-            r.parent->nType == VDXML_TYPE_PROJECT) {
-            point = r.record;
-            rows.push_back(PointRow{Utf8(static_cast<const VDXML_POINT*>(point)->Name)});
-        } else if (r.record->nType == VDXML_TYPE_COORD && point && r.parent == point) {
-            FillRow(rows.back(), static_cast<const VDXML_COORD&>(*r.record));
-            point = nullptr;
-        }
-    }
-    return rows;
-}
-
 std::string Cell(bool present, double value, int decimals) {
     if (!present || !std::isfinite(value)) return "";
     char buffer[64];
@@ -76,32 +57,97 @@ std::string CsvText(const std::string& text) {
     return quoted + "\"";
 }
 
-void WriteCsv(std::ostream& out, const std::vector<PointRow>& rows) {
-    out << "name,easting,northing,orthometric_height,latitude,longitude,ellipsoidal_height\n";
-    for (const PointRow& p : rows)
-        out << CsvText(p.name) << ',' << Cell(p.hasGrid, p.east, 4) << ','
-            << Cell(p.hasGrid, p.north, 4) << ',' << Cell(p.hasHO, p.ho, 4) << ','
-            << Cell(p.hasWgs84, p.lat, 9) << ',' << Cell(p.hasWgs84, p.lon, 9) << ','
-            << Cell(p.hasHE, p.he, 4) << '\n';
+const char kCsvHeader[] =
+    "name,easting,northing,orthometric_height,latitude,longitude,ellipsoidal_height\n";
+
+void WriteCsvRow(std::ostream& out, const PointRow& p) {
+    out << CsvText(p.name) << ',' << Cell(p.hasGrid, p.east, 4) << ','
+        << Cell(p.hasGrid, p.north, 4) << ',' << Cell(p.hasHO, p.ho, 4) << ','
+        << Cell(p.hasWgs84, p.lat, 9) << ',' << Cell(p.hasWgs84, p.lon, 9) << ','
+        << Cell(p.hasHE, p.he, 4) << '\n';
 }
 
-void WriteGeoJson(std::ostream& out, const std::vector<PointRow>& rows) {
-    nlohmann::ordered_json features = nlohmann::ordered_json::array();
-    for (const PointRow& p : rows) {
-        if (!p.hasWgs84) continue;  // GeoJSON positions are WGS 84 only
-        nlohmann::ordered_json position = {p.lon, p.lat};
-        if (p.hasHE) position.push_back(p.he);
-        nlohmann::ordered_json properties = {{"name", p.name}};
-        if (p.hasGrid) properties["easting"] = p.east, properties["northing"] = p.north;
-        if (p.hasHO) properties["orthometric_height"] = p.ho;
-        features.push_back({{"type", "Feature"},
-                            {"geometry", {{"type", "Point"}, {"coordinates", position}}},
-                            {"properties", properties}});
-    }
-    const nlohmann::ordered_json collection = {{"type", "FeatureCollection"},
-                                               {"features", features}};
-    out << collection.dump(2) << '\n';
+// One feature per point with WGS 84 values; the collection is written as the points come.
+void WriteGeoJsonFeature(std::ostream& out, const PointRow& p, bool first) {
+    if (!p.hasWgs84) return;  // GeoJSON positions are WGS 84 only
+    nlohmann::ordered_json position = {p.lon, p.lat};
+    if (p.hasHE) position.push_back(p.he);
+    nlohmann::ordered_json properties = {{"name", p.name}};
+    if (p.hasGrid) properties["easting"] = p.east, properties["northing"] = p.north;
+    if (p.hasHO) properties["orthometric_height"] = p.ho;
+    const nlohmann::ordered_json feature = {
+        {"type", "Feature"},
+        {"geometry", {{"type", "Point"}, {"coordinates", position}}},
+        {"properties", properties}};
+    out << (first ? "\n    " : ",\n    ") << feature.dump();
 }
+
+// A project's own points, each with the first coordinate below it, written out as each point
+// closes. Points nested deeper (the design and staked points of a stakeout, say) are not the
+// project's and are left out.
+class PointWriter : public SurveyReader {
+  public:
+    PointWriter(std::ostream& out, bool csv) : m_out(out), m_csv(csv) {}
+
+    // A read that starts over (out of order for streaming) sends the same points again: those
+    // written already were complete, since every element closed before the stop was, and are
+    // not written twice.
+    void Reset() override {
+        m_open.clear();
+        m_hasRow = m_rowHasCoord = false;
+        m_skip = m_points;
+        m_points = 0;
+    }
+    int OnRecordOpen(VdXml::_CURRENCYTABLE&, VDXML_BASE& record) override {
+        const std::int32_t parent = m_open.empty() ? VDXML_TYPE_NONE : m_open.back();
+        if (record.nType == VDXML_TYPE_POINT && parent == VDXML_TYPE_PROJECT) {
+            m_row = PointRow{Utf8(static_cast<const VDXML_POINT&>(record).Name)};
+            m_hasRow = true;
+            m_rowHasCoord = false;
+            m_pointDepth = m_open.size();
+        } else if (record.nType == VDXML_TYPE_COORD && m_hasRow && !m_rowHasCoord &&
+                   m_open.size() == m_pointDepth + 1) {
+            FillRow(m_row, static_cast<const VDXML_COORD&>(record));
+            m_rowHasCoord = true;
+        }
+        m_open.push_back(record.nType);
+        return 0;
+    }
+    int OnRecordClose(VdXml::_CURRENCYTABLE&, VDXML_BASE&) override {
+        if (m_open.empty()) return 0;
+        m_open.pop_back();
+        if (m_hasRow && m_open.size() == m_pointDepth) {
+            m_hasRow = false;
+            if (m_points++ < m_skip) return 0;
+            if (m_csv)
+                WriteCsvRow(m_out, m_row);
+            else
+                WriteGeoJsonFeature(m_out, m_row, m_written == 0);
+            m_written += m_csv || m_row.hasWgs84;
+        }
+        return 0;
+    }
+    void Begin() {
+        if (m_csv)
+            m_out << kCsvHeader;
+        else
+            m_out << "{\n  \"type\": \"FeatureCollection\",\n  \"features\": [";
+    }
+    void End() {
+        if (!m_csv) m_out << (m_written ? "\n  ]\n}\n" : "]\n}\n");
+    }
+
+  private:
+    std::ostream& m_out;
+    bool m_csv;
+    std::vector<std::int32_t> m_open;  // the kinds of the open records, outermost first
+    PointRow m_row;
+    bool m_hasRow = false, m_rowHasCoord = false;
+    std::size_t m_pointDepth = 0;
+    long long m_points = 0;   // the project points closed in this read
+    long long m_skip = 0;     // of those, the ones an earlier read wrote
+    long long m_written = 0;  // rows or features written
+};
 }  // namespace
 
 int RunExport(Args args) {
@@ -122,9 +168,6 @@ int RunExport(Args args) {
     RequireFile(file);
     if (format != "csv" && format != "geojson") throw UsageError("--to takes csv or geojson");
 
-    CVdXmlTree tree;
-    if (!LoadSurvey(file, tree)) return kExitBadInput;
-    const std::vector<PointRow> rows = CollectPoints(ListRecords(tree));
     std::ofstream fileOut;
     if (!output.empty()) {
         fileOut.open(output, std::ios::binary | std::ios::trunc);
@@ -134,10 +177,14 @@ int RunExport(Args args) {
         }
     }
     std::ostream& out = output.empty() ? std::cout : fileOut;
-    if (format == "csv")
-        WriteCsv(out, rows);
-    else
-        WriteGeoJson(out, rows);
+    PointWriter writer(out, format == "csv");
+    writer.Begin();
+    const ReadOutcome outcome = ReadSurvey(file, writer);
+    if (FAILED(outcome.status)) {
+        ReportUnreadable(file, outcome.status);
+        return kExitBadInput;
+    }
+    writer.End();
     out.flush();
     if (!out) {
         ReportError(output.empty() ? "standard output" : output, "write failed");

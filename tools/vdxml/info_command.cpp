@@ -6,7 +6,6 @@
 #include <map>
 
 #include "cli.h"
-#include "record_listing.h"
 #include "record_text.h"
 #include "vdxml/vdxml.h"
 
@@ -29,19 +28,36 @@ std::string DetectEncoding(const std::string& file) {
     return "UTF-8 or as declared (no byte-order mark)";
 }
 
-// "FileCreated" is not part of the root record: read it from the document itself.
-std::string CreationTime(const std::string& file) {
-    IXMLDOMDocument2Ptr doc;
-    if (FAILED(CreateEngineObject(doc, L"MsXml2.DomDocument")) ||
-        !doc->load(_variant_t(_bstr_t(file.c_str()))))
-        return "";
-    IXMLDOMNodePtr root(doc->GetdocumentElement());
-    for (IXMLDOMNodePtr child = root ? root->GetfirstChild() : nullptr; child;
-         child = child->GetnextSibling())
-        if (child->GetnodeType() == NODE_ELEMENT && child->GetnodeName() == VdXml::tagFileCreated)
-            return child->Gettext().utf8();
-    return "";
-}
+// Counts the records of each kind as they stream past and keeps the first root record. A
+// record that the record tree would drop (a known element outside the root element, or inside
+// one so dropped) is not counted, so the counts are those of `vdxml dump`.
+class KindCounter : public SurveyReader {
+  public:
+    std::map<std::int32_t, long long> counts;
+    bool hasRoot = false;
+    VDXML_ROOT root;
+
+    void Reset() override { *this = KindCounter(); }
+    int OnRecordOpen(VdXml::_CURRENCYTABLE&, VDXML_BASE& record) override {
+        const bool isRoot = record.nType == VDXML_TYPE_ROOT;
+        const bool dropped = !isRoot && (m_dropped.empty() || m_dropped.back());
+        m_dropped.push_back(dropped);
+        if (dropped) return 0;
+        ++counts[record.nType];
+        if (isRoot && !hasRoot) {
+            hasRoot = true;
+            root = static_cast<const VDXML_ROOT&>(record);
+        }
+        return 0;
+    }
+    int OnRecordClose(VdXml::_CURRENCYTABLE&, VDXML_BASE&) override {
+        if (!m_dropped.empty()) m_dropped.pop_back();
+        return 0;
+    }
+
+  private:
+    std::vector<bool> m_dropped;  // per open record, innermost last
+};
 
 std::string UnitText(const wchar_t* text, std::uint32_t code) {
     if (code == 0) return "-";
@@ -61,16 +77,14 @@ int RunInfo(Args args) {
     }
     RequireFile(file);
 
-    CVdXmlTree tree;
-    if (!LoadSurvey(file, tree)) return kExitBadInput;
-    const std::vector<ListedRecord> records = ListRecords(tree);
-    std::map<std::int32_t, long long> counts;
-    const VDXML_ROOT* root = nullptr;
-    for (const ListedRecord& r : records) {
-        ++counts[r.record->nType];
-        if (!root && r.record->nType == VDXML_TYPE_ROOT)
-            root = static_cast<const VDXML_ROOT*>(r.record);
+    KindCounter counter;
+    const ReadOutcome outcome = ReadSurvey(file, counter);
+    if (FAILED(outcome.status)) {
+        ReportUnreadable(file, outcome.status);
+        return kExitBadInput;
     }
+    const std::map<std::int32_t, long long>& counts = counter.counts;
+    const VDXML_ROOT* root = counter.hasRoot ? &counter.root : nullptr;
     struct stat st {};
     ::stat(file.c_str(), &st);
 
@@ -94,7 +108,7 @@ int RunInfo(Args args) {
     } else {
         std::printf("Company:      (no \"Company\" root element)\n");
     }
-    const std::string created = CreationTime(file);
+    const std::string created = MjdText(outcome.created);
     std::printf("Created:      %s\n", created.empty() ? "-" : created.c_str());
     std::printf("Elements:\n");
     for (std::int32_t kind : ReportedKinds()) {
