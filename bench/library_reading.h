@@ -17,4 +17,7 @@ long long CountTreeRecords(const std::string& path);
 /// number of open notifications. Raises std::runtime_error when the parse fails.
 long long ParseWithEmptyCallback(const std::string& path);
 
+/// The same through CVdXmlParser::ParseStream.
+long long ParseStreamWithEmptyCallback(const std::string& path);
+
 }  // namespace vdxml_bench

@@ -2,6 +2,7 @@
 
 #include <libxml/parser.h>
 #include <libxml/tree.h>
+#include <libxml/xmlreader.h>
 
 #include <stdexcept>
 
@@ -36,6 +37,26 @@ WalkCounts ReadWithLibxml(const std::string& path) {
     WalkCounts counts;
     Walk(xmlDocGetRootElement(doc), counts);
     xmlFreeDoc(doc);
+    return counts;
+}
+
+WalkCounts StreamWithLibxml(const std::string& path) {
+    xmlTextReaderPtr reader = xmlReaderForFile(path.c_str(), nullptr, XML_PARSE_NONET);
+    if (!reader) throw std::runtime_error("libxml2: cannot open " + path);
+    WalkCounts counts;
+    int status;
+    while ((status = xmlTextReaderRead(reader)) == 1) {
+        const int type = xmlTextReaderNodeType(reader);
+        if (type == XML_READER_TYPE_ELEMENT) {
+            ++counts.elements;
+        } else if (type == XML_READER_TYPE_TEXT) {
+            ++counts.texts;
+            counts.textBytes +=
+                static_cast<std::size_t>(xmlStrlen(xmlTextReaderConstValue(reader)));
+        }
+    }
+    xmlFreeTextReader(reader);
+    if (status != 0) throw std::runtime_error("libxml2: cannot stream " + path);
     return counts;
 }
 
