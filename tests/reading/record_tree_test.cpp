@@ -31,9 +31,11 @@ TEST_F(RecordTreeTest, FilesAreAddressedInPreOrderTheLastLoadedFirst) {
     ASSERT_EQ(LoadXml("<Archive><Pnt><Crd/></Pnt><Company><Project/></Company><Project><Pnt/>"
                       "</Project></Archive>"),
               S_OK);
-    for (const char* name : {static_cast<const char*>(nullptr), "", "/nonexistent.xml"})
-        EXPECT_EQ(tree.Load(name), E_FAIL);  // failed loads add nothing
-    EXPECT_EQ(LoadXml("<Company><Pnt></Company>"), E_FAIL);
+    // Failed loads add nothing, also when the file breaks after its first elements.
+    for (const char* name : {static_cast<const char*>(nullptr), ""})
+        EXPECT_EQ(tree.Load(name), E_FAIL);
+    EXPECT_EQ(tree.Load("/nonexistent.xml"), HRESULT_FROM_WIN32(2));
+    EXPECT_EQ(LoadXml("<Company><Pnt></Company>") & 0xFFFF0000L, static_cast<long>(0xC00C0000L));
     // A nested root starts a file; what follows it is attached to the element around it.
     ASSERT_EQ(LoadXml("<Company><Project><Company/><Pnt><Crd/></Pnt></Project></Company>"), S_OK);
     EXPECT_EQ(tree.GetFileCount(), 3);

@@ -19,7 +19,10 @@ const char* kExportUsage =
     "  csv      a header row, then name, easting, northing, orthometric height, latitude,\n"
     "           longitude (degrees) and ellipsoidal height; empty cells where a value is missing\n"
     "  geojson  an RFC 7946 FeatureCollection of WGS 84 points [longitude, latitude, height]\n"
-    "           from each point's geodetic block; points without one are left out\n";
+    "           from each point's geodetic block; points without one are left out\n"
+    "\n"
+    "FILE is read front to back. OUT replaces an older file only when complete; on standard\n"
+    "output, a file that breaks part-way leaves the points before the fault.\n";
 
 constexpr double kDegrees = 180.0 / 3.14159265358979323846;
 
@@ -119,6 +122,7 @@ class PointWriter : public SurveyReader {
         if (m_hasRow && m_open.size() == m_pointDepth) {
             m_hasRow = false;
             if (m_points++ < m_skip) return 0;
+            Begin();
             if (m_csv)
                 WriteCsvRow(m_out, m_row);
             else
@@ -127,13 +131,18 @@ class PointWriter : public SurveyReader {
         }
         return 0;
     }
+    // The head goes out with the first point, so that a file refused before any point leaves
+    // nothing written.
     void Begin() {
+        if (m_begun) return;
+        m_begun = true;
         if (m_csv)
             m_out << kCsvHeader;
         else
             m_out << "{\n  \"type\": \"FeatureCollection\",\n  \"features\": [";
     }
     void End() {
+        Begin();
         if (!m_csv) m_out << (m_written ? "\n  ]\n}\n" : "]\n}\n");
     }
 
@@ -147,6 +156,7 @@ class PointWriter : public SurveyReader {
     long long m_points = 0;   // the project points closed in this read
     long long m_skip = 0;     // of those, the ones an earlier read wrote
     long long m_written = 0;  // rows or features written
+    bool m_begun = false;
 };
 }  // namespace
 
@@ -168,9 +178,11 @@ int RunExport(Args args) {
     RequireFile(file);
     if (format != "csv" && format != "geojson") throw UsageError("--to takes csv or geojson");
 
+    // OUT is written beside itself and takes the place of the old one only when complete.
+    const std::string partial = output + ".partial";
     std::ofstream fileOut;
     if (!output.empty()) {
-        fileOut.open(output, std::ios::binary | std::ios::trunc);
+        fileOut.open(partial, std::ios::binary | std::ios::trunc);
         if (!fileOut) {
             ReportError(output, "cannot be written");
             return kExitBadInput;
@@ -178,15 +190,22 @@ int RunExport(Args args) {
     }
     std::ostream& out = output.empty() ? std::cout : fileOut;
     PointWriter writer(out, format == "csv");
-    writer.Begin();
     const ReadOutcome outcome = ReadSurvey(file, writer);
+    if (SUCCEEDED(outcome.status)) writer.End();
+    out.flush();
+    const bool written = static_cast<bool>(out);
+    if (!output.empty()) {
+        fileOut.close();
+        if (SUCCEEDED(outcome.status) && written &&
+            std::rename(partial.c_str(), output.c_str()) == 0)
+            return kExitOk;
+        std::remove(partial.c_str());
+    }
     if (FAILED(outcome.status)) {
         ReportUnreadable(file, outcome.status);
         return kExitBadInput;
     }
-    writer.End();
-    out.flush();
-    if (!out) {
+    if (!written || !output.empty()) {
         ReportError(output.empty() ? "standard output" : output, "write failed");
         return kExitBadInput;
     }

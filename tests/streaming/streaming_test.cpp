@@ -1,0 +1,93 @@
+// CVdXmlParser::ParseStream against Parse, by the differential check of the fuzzing harness, on
+// every XML file the tests keep and the fuzzing corpus holds; and what the stream tells besides
+// the notifications: where a file breaks, and when it was created.
+#include <gtest/gtest.h>
+#include <libxml/xmlerror.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "sample_survey.h"
+#include "stream_diff.h"
+#include "support/golden.h"
+#include "support/test_files.h"
+#include "support/xml_tree.h"
+#include "vdxml/vdxml.h"
+
+using namespace vdxml_test;
+
+namespace {
+
+class Ignore : public CVdXmlRecordCallback {
+    int OnRecordOpen(VdXml::_CURRENCYTABLE&, VDXML_BASE&) override { return 0; }
+    int OnRecordClose(VdXml::_CURRENCYTABLE&, VDXML_BASE&) override { return 0; }
+};
+
+TEST(Streaming, SendsWhatParseSendsOnEveryKeptFile) {
+    int compared = 0, outOfOrder = 0;
+    for (const std::string& folder : {TestDataDir(), std::string(VDXML_FUZZ_CORPUS)}) {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+            if (!entry.is_regular_file()) continue;
+            const vdxml_fuzz::StreamComparison c = vdxml_fuzz::CompareReadings(entry.path());
+            EXPECT_EQ(c.difference, "") << entry.path();
+            compared += c.streamStatus == S_OK && c.streamed.size() > 2;
+            outOfOrder += c.streamStatus == VDXML_E_OUT_OF_ORDER;
+        }
+    }
+    EXPECT_GE(compared, 20);  // the golden files and the surveys of the corpus
+    EXPECT_GE(outOfOrder, 1);
+}
+
+TEST(Streaming, SaysWhereAFileBreaks) {
+    TempDir dir;
+    Ignore ignore;
+    CVdXmlParser parser;
+    parser.SetCallbackInterface(&ignore);
+    const struct {
+        const char* xml;
+        long status;
+        long line;
+    } cases[] = {
+        {"<Company>\n<Name>a</Name>\n<Pnt>\n</Company>", 0xC00C0000L | XML_ERR_TAG_NAME_MISMATCH,
+         4},
+        {"<Company>\n<Application><Project><Pnt/>\n<Note>late</Note></Project></Application>"
+         "</Company>",
+         VDXML_E_OUT_OF_ORDER, 3},
+        {"<Company><Name>&undeclared;</Name></Company>", 0xC00C0000L | XML_ERR_UNDECLARED_ENTITY,
+         1},
+    };
+    for (const auto& c : cases) {
+        const std::string path = WriteBytes(dir.file("in.xml"), c.xml);
+        const long status = parser.ParseStream(path.c_str());
+        EXPECT_EQ(static_cast<std::uint32_t>(status), static_cast<std::uint32_t>(c.status))
+            << c.xml;
+        EXPECT_EQ(parser.GetParseError().status, status);
+        EXPECT_EQ(parser.GetParseError().line, c.line) << c.xml;
+        EXPECT_FALSE(parser.GetParseError().reason.empty());
+    }
+    EXPECT_EQ(parser.ParseStream(dir.file("missing.xml").c_str()), HRESULT_FROM_WIN32(2));
+    EXPECT_EQ(parser.ParseStream(""), E_FAIL);
+}
+
+// The creation time, which no reader reads, against the text of "FileCreated".
+TEST(Streaming, TellsWhenTheFileWasCreated) {
+    TempDir dir;
+    vdxml_cli::SampleOptions options;
+    options.file = dir.file("sample.xml");
+    options.points = 1;
+    ASSERT_EQ(vdxml_cli::WriteSampleSurvey(options, nullptr), S_OK);
+    int y, mo, d, h, mi;
+    double s;
+    ASSERT_EQ(std::sscanf(LoadXmlTree(options.file).childText("FileCreated").c_str(),
+                          "%d-%d-%dT%d:%d:%lf", &y, &mo, &d, &h, &mi, &s),
+              6);
+    Ignore ignore;
+    CVdXmlParser parser;
+    parser.SetCallbackInterface(&ignore);
+    ASSERT_EQ(parser.ParseStream(options.file.c_str()), S_OK);
+    EXPECT_NEAR(parser.GetFileCreated(), VdXml::Mjd(y, mo, d, h, mi, s), 1e-6);
+    ASSERT_EQ(parser.ParseStream(WriteBytes(dir.file("bare.xml"), "<Company/>").c_str()), S_OK);
+    EXPECT_EQ(parser.GetFileCreated(), VDXML_UNDEFINED);
+}
+
+}  // namespace
