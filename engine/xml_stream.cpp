@@ -5,6 +5,8 @@
 #include <libxml/parserInternals.h>
 
 #include <cstring>
+#include <exception>
+#include <new>
 
 #include "engine/dom_text.h"
 #include "engine/error_capture.h"
@@ -30,6 +32,8 @@ struct StreamState {
     XmlEventHandler* handler = nullptr;
     bool stopped = false;
     bool textTooLong = false;
+    long failure = S_OK;  // what a handler raised instead of returning
+    std::string failureReason;
     std::size_t textRun = 0;   // length of the current run of plain text
     std::size_t cdataRun = 0;  // length of the current run of CDATA
     std::string qname;
@@ -44,6 +48,27 @@ StreamState* MainState(void* ctx) {
 void Stop(StreamState& state) {
     state.stopped = true;
     xmlStopParser(state.context);
+}
+
+// Runs a handler's call; nothing may unwind through libxml2's C frames, so whatever a handler
+// raises stops the read and is reported as its failure.
+template <class Call>
+void Deliver(StreamState& state, Call call) {
+    try {
+        if (!call()) Stop(state);
+    } catch (const _com_error& e) {
+        state.failure = e.Error();
+        state.failureReason = _bstr_t(e.ErrorMessage()).utf8();
+        Stop(state);
+    } catch (const std::bad_alloc&) {
+        state.failure = E_OUTOFMEMORY;
+        state.failureReason = "out of memory";
+        Stop(state);
+    } catch (const std::exception& e) {
+        state.failure = E_FAIL;
+        state.failureReason = e.what();
+        Stop(state);
+    }
 }
 
 // An attribute value as the tree builder stores it: plain text when libxml2 left it in the
@@ -85,10 +110,11 @@ void OnStartElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, 
     state->qname.clear();
     if (prefix) state->qname.append(AsChars(prefix)).append(1, ':');
     state->qname.append(AsChars(localname));
-    if (!state->handler->StartElement(state->qname,
-                                      IsDateTime(state->context, count, defaulted, attributes),
-                                      xmlSAX2GetLineNumber(state->context)))
-        Stop(*state);
+    Deliver(*state, [&] {
+        return state->handler->StartElement(
+            state->qname, IsDateTime(state->context, count, defaulted, attributes),
+            xmlSAX2GetLineNumber(state->context));
+    });
 }
 
 void OnEndElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, const xmlChar* uri) {
@@ -96,7 +122,7 @@ void OnEndElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, co
     if (!state) return xmlSAX2EndElementNs(ctx, localname, prefix, uri);
     if (state->stopped) return;
     state->textRun = state->cdataRun = 0;
-    if (!state->handler->EndElement()) Stop(*state);
+    Deliver(*state, [&] { return state->handler->EndElement(); });
 }
 
 void DeliverText(StreamState& state, const xmlChar* text, int length, std::size_t& run,
@@ -107,8 +133,10 @@ void DeliverText(StreamState& state, const xmlChar* text, int length, std::size_
         state.textTooLong = true;
         return Stop(state);
     }
-    if (!state.handler->Text(std::string_view(AsChars(text), static_cast<std::size_t>(length))))
-        Stop(state);
+    Deliver(state, [&] {
+        return state.handler->Text(
+            std::string_view(AsChars(text), static_cast<std::size_t>(length)));
+    });
 }
 
 void OnCharacters(void* ctx, const xmlChar* text, int length) {
@@ -183,6 +211,12 @@ StreamEnd StreamFile(const std::string& path, XmlEventHandler& handler, XmlParse
     state.context->myDoc = nullptr;
     xmlFreeParserCtxt(state.context);
 
+    if (FAILED(state.failure)) {
+        error.errorCode = state.failure;
+        error.line = error.linepos = 0;
+        error.reason = FromUtf8(state.failureReason);
+        return StreamEnd::Failed;
+    }
     if (state.textTooLong) {
         error.errorCode = ParseErrorStatus(XML_ERR_NO_MEMORY);
         error.line = error.linepos = 0;

@@ -12,7 +12,8 @@
 namespace VdXmlEngine {
 
 /// Receives a document's elements and texts in document order. Each call returns true to go
-/// on, false to stop the read at once.
+/// on, false to stop the read at once. A call that raises (_com_error, std::exception) stops the
+/// read too, which then fails with the raised status (E_OUTOFMEMORY for std::bad_alloc).
 class XmlEventHandler {
   public:
     /// An element opens. qname is its qualified name as written ("v:Pnt"); isDateTime tells

@@ -68,7 +68,8 @@ _bstr_t _variant_t::ToString() const {
 }
 
 _bstr_t _variant_t::FormatDate(double oleDate) {
-    if (!std::isfinite(oleDate) || std::fabs(oleDate) > 2958465.0) throw _com_error(E_INVALIDARG);
+    // Through the last day of year 9999 with its time of day, as far as a writer may write.
+    if (!std::isfinite(oleDate) || std::fabs(oleDate) >= 2958466.0) throw _com_error(E_INVALIDARG);
     // OLE dates count days from 30 December 1899; before that day the time of day is the
     // absolute value of the fraction. Work in whole ten-thousandths of a second so that
     // rounding can never print 60 seconds.

@@ -90,6 +90,16 @@ class StreamWalk final : public VdXmlEngine::XmlEventHandler {
     // start an entry; a row of an announced or skipped record means the file is out of order.
     bool MatchRows(std::string_view qname, bool isDateTime, bool isKind, long line);
     void AssignEntries();
+    // One value into one field; a conversion the engine refuses (a date beyond its calendar)
+    // fails the value, as it fails the element reader of a loaded document.
+    long Assign(std::string_view text, bool isDateTime, VDXML_PARSE_NODEDATA::enmFormat format,
+                void* data) {
+        try {
+            return vdxml_core::AssignUtf8(text, isDateTime, format, data, m_dotDecimal);
+        } catch (const _com_error& e) {
+            return e.Error();
+        }
+    }
     void Announce(Reported& reported);
     bool InsideSkipped() const {
         return !m_reported.empty() && m_reported.back().state == Reported::Skipped;
@@ -167,9 +177,9 @@ bool StreamWalk::Text(std::string_view utf8) {
 bool StreamWalk::EndElement() {
     if (m_inFileCreated && m_depth == 2) {
         m_inFileCreated = false;
-        vdxml_core::AssignUtf8(m_fileCreatedText, m_fileCreatedIsDate,
-                               VDXML_PARSE_NODEDATA::fmtDateTime, &m_fileCreated,
-                               vdxml_core::DecimalPointIsDot());
+        m_dotDecimal = vdxml_core::DecimalPointIsDot();
+        Assign(m_fileCreatedText, m_fileCreatedIsDate, VDXML_PARSE_NODEDATA::fmtDateTime,
+               &m_fileCreated);
     }
     if (!m_open.empty() && m_open.back().depth == m_depth) {
         m_done.push_back(std::move(m_open.back()));
@@ -198,8 +208,7 @@ void StreamWalk::AssignEntries() {
         const PlanRow& row = *entry.row;
         char* base = row.inScratch ? reinterpret_cast<char*>(&m_scratch)
                                    : reinterpret_cast<char*>(m_pending);
-        if (FAILED(vdxml_core::AssignUtf8(entry.text, entry.isDateTime, row.format,
-                                          base + row.offset, m_dotDecimal))) {
+        if (FAILED(Assign(entry.text, entry.isDateTime, row.format, base + row.offset))) {
             m_pendingFailed = true;
             break;
         }

@@ -116,11 +116,12 @@ TEST(Entries, NumbersComeBackWithinTheirDecimals) {
 TEST(Entries, DateTimesComeBackAsTheSameInstant) {
     // Modified Julian Dates from year 490 to 7300, also close to both ends of a day, and OLE
     // dates, which count days from MJD 15018 (before it the time of day away from zero).
-    // The edges hold 29 February 2000 and 2004, and 28 February 1900, which no leap day follows.
+    // The edges hold 29 February 2000 and 2004, 28 February 1900, which no leap day follows, and
+    // the last minutes of 31 December 9999.
     const double mjdEdges[] = {-0.25, 0.0, 51603.5, 53064.5, 59999.5, 53736.99999999},
-                 oleEdges[] = {-1.25, 0.75, 60.5, 0.0, -657434, 2958465};
+                 oleEdges[] = {-1.25, 0.75, 60.5, 0.0, -657434, 2958465.999};
     std::mt19937_64 random(5);
-    std::uniform_real_distribution<double> days(-500000, 1999990), oleDays(-657434, 2958465),
+    std::uniform_real_distribution<double> days(-500000, 1999990), oleDays(-657434, 2958465.999),
         part(0, 1);
     Probe probe;
     std::vector<double> expected;  // the MJD of each entry, read back within the seconds' decimals

@@ -69,8 +69,9 @@ class _variant_t {
     /// The text of an OLE Automation date (days since 30 December 1899; before that day the
     /// time of day is the absolute value of the fraction) in the form described at ToString,
     /// with the second rounded to a ten-thousandth and trailing zeros of the fraction dropped.
-    /// Raises _com_error(E_INVALIDARG) for NaN, infinities and |oleDate| > 2958465 (after
-    /// 31 December 9999, or as many days before the epoch).
+    /// Raises _com_error(E_INVALIDARG) for NaN, infinities and |oleDate| >= 2958466 (from
+    /// 1 January 10000 on, or as many days before the epoch); the last day of 9999 has its time
+    /// of day, as every date a writer writes.
     static _bstr_t FormatDate(double oleDate);
 
   private:
