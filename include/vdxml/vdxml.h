@@ -49,4 +49,5 @@
 #include "vdxml/trf_records.h"
 #include "vdxml/trf_residual.h"
 #include "vdxml/trf_texts.h"
+#include "vdxml/validator.h"
 #include "vdxml/vocabulary.h"

@@ -77,5 +77,6 @@ int RunInfo(Args args);
 int RunDump(Args args);
 int RunExport(Args args);
 int RunCheck(Args args);
+int RunValidate(Args args);
 
 }  // namespace vdxml_cli

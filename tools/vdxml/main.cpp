@@ -18,6 +18,7 @@ const char* kUsage =
     "  dump     the record tree of a file with pre-order indices (text or JSON)\n"
     "  export   the points of a file as CSV or GeoJSON\n"
     "  check    whether a file is well-formed; FILE:LINE: message when not\n"
+    "  validate every problem of files against the format, FILE:LINE: message each\n"
     "\n"
     "Options:\n"
     "  -h, --help     this help; `vdxml COMMAND --help` for a command's options\n"
@@ -29,11 +30,10 @@ struct Command {
     const char* name;
     int (*run)(vdxml_cli::Args);
 };
-const Command kCommands[] = {{"sample", vdxml_cli::RunSample},
-                             {"info", vdxml_cli::RunInfo},
-                             {"dump", vdxml_cli::RunDump},
-                             {"export", vdxml_cli::RunExport},
-                             {"check", vdxml_cli::RunCheck}};
+const Command kCommands[] = {
+    {"sample", vdxml_cli::RunSample}, {"info", vdxml_cli::RunInfo},
+    {"dump", vdxml_cli::RunDump},     {"export", vdxml_cli::RunExport},
+    {"check", vdxml_cli::RunCheck},   {"validate", vdxml_cli::RunValidate}};
 }  // namespace
 
 int main(int argc, char** argv) {
