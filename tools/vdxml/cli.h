@@ -47,9 +47,22 @@ bool IsHelp(const std::string& argument);
 void TakeFileArgument(const std::string& argument, std::string& file);
 /// UsageError when no FILE was given.
 void RequireFile(const std::string& file);
-/// Loads file into tree; when it cannot be read, says so on standard error and returns false.
+/// Loads file into tree; when it cannot be read or holds no survey, says so on standard error
+/// and returns false.
 bool LoadSurvey(const std::string& file, CVdXmlTree& tree);
-/// Tells that file cannot be read as a survey, with the status, on standard error.
+/// ReadSurvey's status for a well-formed file in which the readers find no survey element.
+constexpr long kNoSurveyElement = vdxml_detail::FromHresult(0x80040250u);
+/// Why a file cannot be read as a survey, in words, and the line concerned (0: the file).
+struct InputProblem {
+    long line = 0;
+    std::string message;
+};
+/// A failure status in words: "no such folder", "the disk is full"; the number when there
+/// are none.
+std::string StatusWords(long status);
+/// Describes the failure status of reading file (see unreadable.cpp).
+InputProblem DescribeUnreadable(const std::string& file, long status);
+/// Tells on standard error why file cannot be read as a survey: "vdxml: FILE[:LINE]: why".
 void ReportUnreadable(const std::string& file, long status);
 
 /// A command's notification object for a streamed read; it can start over from nothing.
@@ -66,7 +79,8 @@ struct ReadOutcome {
     double created = 0.0;     ///< the file's "FileCreated" (MJD), or VDXML_UNDEFINED
 };
 /// Reads file front to back into reader, in memory bounded by the file's nesting. A file whose
-/// entries are out of order for streaming is read whole instead, after reader.Reset().
+/// entries are out of order for streaming is read whole instead, after reader.Reset(). A file
+/// read without a survey root element ends with kNoSurveyElement.
 ReadOutcome ReadSurvey(const std::string& file, SurveyReader& reader);
 /// A Modified Julian Date as "YYYY-MM-DD hh:mm:ss", to the nearest second; empty when it is
 /// not a date of the last ten thousand years or so.

@@ -67,7 +67,7 @@ int RunSample(Args args) {
         if (showProgress) bar.Update(done);
     });
     if (FAILED(hr)) {
-        ReportError(options.file, "writing failed (" + StatusText(hr) + ")");
+        ReportError(options.file, "writing failed: " + StatusWords(hr));
         return kExitBadInput;
     }
     std::printf("%s: %lld points written\n", options.file.c_str(), options.points);
