@@ -118,11 +118,9 @@ void SurveyChecks::Opened(const std::vector<ElementFrame>& stack, std::string_vi
         const std::string in = namespaceUri.empty()
                                    ? "in no namespace"
                                    : "in the namespace \"" + std::string(namespaceUri) + "\"";
-        const std::string root = m_rootNamespace.empty()
-                                     ? "which is in none"
-                                     : "which is in \"" + m_rootNamespace + "\"";
+        const std::string root = m_rootNamespace.empty() ? "none" : "\"" + m_rootNamespace + "\"";
         m_sink(F::KIND_NAMESPACE, e.line, e.column,
-               Element(e) + " is " + in + ", not in the root element's namespace, " + root);
+               Element(e) + " is " + in + ", not in the root element's (" + root + ")");
     }
     if (!isDateTime && m_dateTimeEntries.count(e.local))
         m_sink(F::KIND_STRUCTURE, e.line, e.column,
@@ -237,20 +235,20 @@ void SurveyChecks::CheckQuality(const ElementFrame& quality, const Open& open,
 void SurveyChecks::CheckAttributeValue(const Open& attribute) {
     if (!attribute.hasValue || attribute.valueType.empty()) return;
     const std::string& type = attribute.valueType;
-    const std::string who = "element \"" + Names::Get().attribute + "\" \"" + attribute.name +
-                            "\": \"" + Names::Get().value + "\"";
+    const std::string who =
+        "thematic attribute " + Quoted(attribute.name) + ": \"" + Names::Get().value + "\"";
     const long code = std::strtol(type.c_str(), nullptr, 10);
     if (code == 1 && !IsWholeNumber(attribute.value))
         m_sink(F::KIND_CONSISTENCY, attribute.valueLine, attribute.valueColumn,
-               who + " must be a whole number, as its value type 1 says, found " +
+               who + " must be a whole number, as its \"ValueType\" 1 says, found " +
                    Quoted(attribute.value));
     else if (code == 3 && !IsDecimal(attribute.value))
         m_sink(F::KIND_CONSISTENCY, attribute.valueLine, attribute.valueColumn,
-               who + " must be a decimal number, as its value type 3 says, found " +
+               who + " must be a decimal number, as its \"ValueType\" 3 says, found " +
                    Quoted(attribute.value));
     else if (code != 1 && code != 3 && code != 4)
         m_sink(F::KIND_CONSISTENCY, attribute.valueLine, attribute.valueColumn,
-               who + " is given, but its value type " + type + " carries no value");
+               who + " is given, but its \"ValueType\" " + type + " carries no value");
 }
 
 void SurveyChecks::CheckCodeUse() {
