@@ -243,10 +243,12 @@ bool IsDateTime(const std::vector<AttributeText>& attributes) {
 }
 
 // The namespace the validator sees: the root element's namespace is the schema's, which has
-// none.
+// none; below a root that has one, an element without a namespace is not the schema's either.
 const xmlChar* SchemaNamespace(const RunState& state, const xmlChar* uri) {
-    if (uri && state.rootHasNamespace && state.rootNamespace == AsChars(uri)) return nullptr;
-    return uri;
+    static const xmlChar kNone[] = "(none)";
+    if (!state.rootHasNamespace) return uri;
+    if (!uri) return kNone;
+    return state.rootNamespace == AsChars(uri) ? nullptr : uri;
 }
 
 void OnStartElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, const xmlChar* uri,
@@ -281,8 +283,10 @@ void OnStartElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, 
     });
     if (state->stopped) return;
     state->schemaAttributes.assign(attributes, attributes + 5 * count);
+    // An attribute without a prefix is in no namespace whatever its element's is.
     for (int i = 0; i < count; ++i)
-        state->schemaAttributes[5 * i + 2] = SchemaNamespace(*state, attributes[5 * i + 2]);
+        if (attributes[5 * i + 2])
+            state->schemaAttributes[5 * i + 2] = SchemaNamespace(*state, attributes[5 * i + 2]);
     state->schemaSax->startElementNs(state->schemaData, localname, prefix,
                                      SchemaNamespace(*state, uri), nsCount, namespaces, count, 0,
                                      state->schemaAttributes.data());
@@ -356,11 +360,15 @@ void OnSchemaError(void*, xmlErrorPtr error) {
     std::string message = error->message ? error->message : "";
     while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
         message.pop_back();
+    // A value is not of its simple type (1824 to 1826) or breaks one of its facets (1829 to
+    // 1840); 1827 and 1828 are about attributes or elements inside an element of simple type.
+    const int code = error->code;
     SchemaFaultKind kind = SchemaFaultKind::Structure;
-    if (error->code == XML_SCHEMAV_CVC_ELT_1)
+    if (code == XML_SCHEMAV_CVC_ELT_1)
         kind = SchemaFaultKind::Root;
-    else if (error->code >= XML_SCHEMAV_CVC_DATATYPE_VALID_1_2_1 &&
-             error->code <= XML_SCHEMAV_CVC_ENUMERATION_VALID)
+    else if ((code >= XML_SCHEMAV_CVC_DATATYPE_VALID_1_2_1 &&
+              code <= XML_SCHEMAV_CVC_DATATYPE_VALID_1_2_3) ||
+             (code >= XML_SCHEMAV_CVC_FACET_VALID && code <= XML_SCHEMAV_CVC_ENUMERATION_VALID))
         kind = SchemaFaultKind::Value;
     Deliver(*state, [&] { state->events->SchemaFault(kind, message); });
 }

@@ -2,7 +2,8 @@
 // by its nesting depth, under the same protections as every load (no network, no external
 // entities, no DTD loading). The schema has no target namespace: the namespace of the file's
 // root element is validated as the schema's own, so that one schema serves every namespace a
-// writer may choose. The reader is told every element, text and fault as it comes.
+// writer may choose; elements of other namespaces (or of none, below a root that has one) are
+// not the schema's. The reader is told every element, text and fault as it comes.
 //
 // New code of the engine layer, written in the namespace's new name vdxml_engine; the
 // engine's existing parts are still in VdXmlEngine.

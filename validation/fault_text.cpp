@@ -213,7 +213,7 @@ void FaultText::Value(const ElementFrame& element, const ElementFrame* parent,
 }
 
 void FaultText::Structure(vdxml_engine::SchemaFaultKind kind, std::string_view message,
-                          const std::vector<ElementFrame>& stack, const FindingSink& sink) const {
+                          const FrameStack& stack, const FindingSink& sink) const {
     if (stack.empty()) return;
     const Subject subject = SubjectOf(message);
     std::size_t index = stack.size() - 1;
@@ -251,8 +251,9 @@ void FaultText::Structure(vdxml_engine::SchemaFaultKind kind, std::string_view m
         if (!expected.empty()) text += "; expected " + NameList(expected);
         sink(F::KIND_STRUCTURE, e.line, e.column, text);
     } else if (has("Missing child element")) {
+        const std::vector<std::string> expected = ExpectedNames(rest);
         sink(F::KIND_STRUCTURE, e.line, e.column,
-             Element(e) + " lacks " + NameList(ExpectedNames(rest)));
+             Element(e) + " lacks " + (expected.empty() ? "a child element" : NameList(expected)));
     } else if (has("Character content other than whitespace")) {
         sink(F::KIND_STRUCTURE, e.line, e.column,
              Element(e) + " holds the text " + Quoted(e.text) + ", where only elements belong");

@@ -25,7 +25,7 @@ class FaultText {
     /// A fault about the root, the structure or the attributes of the innermost open element
     /// (stack.back()) or, when the fault names it, of its parent. Sends one finding.
     void Structure(vdxml_engine::SchemaFaultKind kind, std::string_view message,
-                   const std::vector<ElementFrame>& stack, const FindingSink& sink) const;
+                   const FrameStack& stack, const FindingSink& sink) const;
 
     /// The value faults of element (whose parent is parent, or null) as one finding.
     void Value(const ElementFrame& element, const ElementFrame* parent,

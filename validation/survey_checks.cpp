@@ -10,30 +10,6 @@ namespace {
 
 using F = VDXML_FINDING;
 
-// The element names the checks look for, from the format's vocabulary.
-struct Names {
-    std::string qlty = VdXml::tagQlty.utf8();
-    std::string avgStat = VdXml::tagAvgStatus.utf8();
-    std::string name = VdXml::tagName.utf8();
-    std::string value = VdXml::tagValue.utf8();
-    std::string valueType = VdXml::tagValueType.utf8();
-    std::string project = VdXml::tagProject.utf8();
-    std::string code = VdXml::tagThematicalCode.utf8();
-    std::string codeList = VdXml::tagThematicalCodelist.utf8();
-    std::string attribute = VdXml::tagThematicalAttr.utf8();
-    std::string attributeDescription = VdXml::tagThematicalAttrDesc.utf8();
-    std::set<std::string> parameterBlocks = {VdXml::tagTrfShift.utf8(), VdXml::tagTrfRot.utf8(),
-                                             VdXml::tagTrfScale.utf8()};
-    std::set<std::string> cofactors = {VdXml::tagQltyQxx.utf8(), VdXml::tagQltyQxy.utf8(),
-                                       VdXml::tagQltyQxz.utf8(), VdXml::tagQltyQyy.utf8(),
-                                       VdXml::tagQltyQyz.utf8(), VdXml::tagQltyQzz.utf8()};
-
-    static const Names& Get() {
-        static const Names names;
-        return names;
-    }
-};
-
 std::string Element(const ElementFrame& e) { return "element \"" + e.qname + "\""; }
 
 // "element "Parent": "Entry"", or just ""Entry"" at the top.
@@ -83,6 +59,30 @@ int DaysInMonth(int year, int month) {
 
 SurveyChecks::SurveyChecks(const vdxml_engine::CompiledSchema& schema, FindingSink sink)
     : m_sink(std::move(sink)) {
+    // The names the checks look for, from the format's vocabulary.
+    const std::pair<const _bstr_t*, Role> roles[] = {
+        {&VdXml::tagAvgStatus, Role::AveragingStatus},
+        {&VdXml::tagQlty, Role::Quality},
+        {&VdXml::tagQltyQxx, Role::Cofactor},
+        {&VdXml::tagQltyQxy, Role::Cofactor},
+        {&VdXml::tagQltyQxz, Role::Cofactor},
+        {&VdXml::tagQltyQyy, Role::Cofactor},
+        {&VdXml::tagQltyQyz, Role::Cofactor},
+        {&VdXml::tagQltyQzz, Role::Cofactor},
+        {&VdXml::tagName, Role::Name},
+        {&VdXml::tagValue, Role::Value},
+        {&VdXml::tagValueType, Role::ValueType},
+        {&VdXml::tagProject, Role::Project},
+        {&VdXml::tagPoint, Role::Point},
+        {&VdXml::tagThematicalCode, Role::Code},
+        {&VdXml::tagThematicalCodelist, Role::CodeList},
+        {&VdXml::tagThematicalAttr, Role::Attribute},
+        {&VdXml::tagThematicalAttrDesc, Role::AttributeDescription},
+        {&VdXml::tagTrfShift, Role::ParameterBlock},
+        {&VdXml::tagTrfRot, Role::ParameterBlock},
+        {&VdXml::tagTrfScale, Role::ParameterBlock},
+    };
+    for (const auto& [tag, role] : roles) m_roles[tag->utf8()] = role;
     // The entries every declaration of which is a date-time entry, whatever the parent.
     const auto& types = schema.SimpleTypes();
     const auto isDateTime = [&](const std::string& type) {
@@ -93,15 +93,18 @@ SurveyChecks::SurveyChecks(const vdxml_engine::CompiledSchema& schema, FindingSi
     for (const auto& [name, declared] : schema.ElementTypes()) {
         bool all = !declared.empty();
         for (const std::string& type : declared) all = all && isDateTime(type);
-        if (all) m_dateTimeEntries.insert(name);
+        if (all) m_roles[name] = Role::DateTime;
     }
 }
 
-void SurveyChecks::Opened(const std::vector<ElementFrame>& stack, std::string_view prefix,
+Role SurveyChecks::RoleOf(const std::string& local) const {
+    const auto role = m_roles.find(local);
+    return role == m_roles.end() ? Role::Other : role->second;
+}
+
+void SurveyChecks::Opened(const FrameStack& stack, std::string_view prefix,
                           std::string_view namespaceUri, bool isDateTime) {
-    const Names& n = Names::Get();
     const ElementFrame& e = stack.back();
-    const ElementFrame* parent = stack.size() > 1 ? &stack[stack.size() - 2] : nullptr;
     if (!m_rootSeen) {
         m_rootSeen = true;
         m_rootNamespace = namespaceUri;
@@ -122,68 +125,83 @@ void SurveyChecks::Opened(const std::vector<ElementFrame>& stack, std::string_vi
         m_sink(F::KIND_NAMESPACE, e.line, e.column,
                Element(e) + " is " + in + ", not in the root element's (" + root + ")");
     }
-    if (!isDateTime && m_dateTimeEntries.count(e.local))
+    if (!isDateTime && e.role == Role::DateTime)
         m_sink(F::KIND_STRUCTURE, e.line, e.column,
-               Entry(e, parent) +
+               Entry(e, stack.parent()) +
                    " lacks the date-time mark dt:dt=\"datetime\", without which the readers "
                    "read no date from it");
 
-    Open open;
-    open.insideCodeList =
-        e.local == n.codeList || (!m_open.empty() && m_open.back().insideCodeList);
-    m_open.push_back(std::move(open));
-    if (e.local == n.project) {
+    const bool insideCodeList =
+        e.role == Role::CodeList || (m_depth > 0 && m_open[m_depth - 1].insideCodeList);
+    if (m_depth == m_open.size()) m_open.emplace_back();
+    Open& open = m_open[m_depth++];  // cleared, keeping what it holds allocated
+    open.insideCodeList = insideCodeList;
+    open.name.clear();
+    open.children.clear();
+    open.hasValue = false;
+    open.value.clear();
+    open.valueType.clear();
+    if (e.role == Role::Project) {
         m_projectName.clear();
         m_defined.clear();
         m_used.clear();
     }
 }
 
-void SurveyChecks::Closing(const std::vector<ElementFrame>& stack) {
-    const Names& n = Names::Get();
+void SurveyChecks::Closing(const FrameStack& stack) {
     const ElementFrame& e = stack.back();
-    const ElementFrame* parent = stack.size() > 1 ? &stack[stack.size() - 2] : nullptr;
-    Open open = std::move(m_open.back());
-    m_open.pop_back();
-    Open* parentOpen = m_open.empty() ? nullptr : &m_open.back();
+    const ElementFrame* parent = stack.parent();
+    if (m_depth == 0) return;
+    const Open& open = m_open[--m_depth];
+    Open* parentOpen = m_depth > 0 ? &m_open[m_depth - 1] : nullptr;
     const bool wellFormed = e.valueFaults.empty();
-    const std::string text(Trimmed(e.text));
 
-    if (wellFormed && m_dateTimeEntries.count(e.local)) CheckDate(e, parent);
-    if (wellFormed && e.local == n.avgStat) CheckAveragingStatus(e, parent);
-    if (e.local == n.qlty) CheckQuality(e, open, parent);
-    if (e.local == n.attribute) CheckAttributeValue(open);
-    if (e.local == n.project) CheckCodeUse();
+    if (wellFormed && e.role == Role::DateTime) CheckDate(e, parent);
+    if (wellFormed && e.role == Role::AveragingStatus) CheckAveragingStatus(e, parent);
+    if (e.role == Role::Quality) CheckQuality(e, open, parent);
+    if (e.role == Role::Attribute) CheckAttributeValue(open);
+    if (e.role == Role::Project) CheckCodeUse();
 
     if (!parent || !parentOpen) return;
     // What the parent keeps of this child.
-    if (parent->local == n.qlty && n.cofactors.count(e.local)) parentOpen->children.insert(e.local);
-    if (e.local == n.name) {
-        parentOpen->name = text;
-        if (parent->local == n.project) m_projectName = text;
-    }
-    if (parent->local == n.attribute && e.local == n.value) {
-        parentOpen->hasValue = true;
-        parentOpen->value = text;
-        parentOpen->valueLine = e.line;
-        parentOpen->valueColumn = e.column;
-    }
-    if (parent->local == n.attribute && e.local == n.valueType && wellFormed)
-        parentOpen->valueType = text;
-    if (parent->local == n.code && (e.local == n.attribute || e.local == n.attributeDescription))
-        parentOpen->children.insert(open.name);
-    if (e.local == n.code) {
-        if (open.insideCodeList) {
-            m_defined[open.name].insert(open.children.begin(), open.children.end());
-        } else {
-            Use& use = m_used[open.name];
-            if (use.count++ == 0) {
-                use.line = e.line;
-                use.column = e.column;
+    switch (e.role) {
+        case Role::Cofactor:
+            if (parent->role == Role::Quality) parentOpen->children.insert(e.local);
+            break;
+        case Role::Name:
+            parentOpen->name = Trimmed(e.text);
+            if (parent->role == Role::Project) m_projectName = parentOpen->name;
+            break;
+        case Role::Value:
+            if (parent->role != Role::Attribute) break;
+            parentOpen->hasValue = true;
+            parentOpen->value = Trimmed(e.text);
+            parentOpen->valueLine = e.line;
+            parentOpen->valueColumn = e.column;
+            break;
+        case Role::ValueType:
+            if (parent->role == Role::Attribute && wellFormed)
+                parentOpen->valueType = Trimmed(e.text);
+            break;
+        case Role::Attribute:
+        case Role::AttributeDescription:
+            if (parent->role == Role::Code) parentOpen->children.insert(open.name);
+            break;
+        case Role::Code:
+            if (open.insideCodeList) {
+                m_defined[open.name].insert(open.children.begin(), open.children.end());
+            } else {
+                Use& use = m_used[open.name];
+                if (use.count++ == 0) {
+                    use.line = e.line;
+                    use.column = e.column;
+                }
+                for (const std::string& attribute : open.children)
+                    use.attributes.emplace(attribute, std::make_pair(e.line, e.column));
             }
-            for (const std::string& attribute : open.children)
-                use.attributes.emplace(attribute, std::make_pair(e.line, e.column));
-        }
+            break;
+        default:
+            break;
     }
 }
 
@@ -210,9 +228,8 @@ void SurveyChecks::CheckAveragingStatus(const ElementFrame& entry, const Element
 
 void SurveyChecks::CheckQuality(const ElementFrame& quality, const Open& open,
                                 const ElementFrame* parent) {
-    const Names& n = Names::Get();
     using Set = std::set<std::string>;
-    const bool ofParameters = parent && n.parameterBlocks.count(parent->local);
+    const bool ofParameters = parent && parent->role == Role::ParameterBlock;
     const std::vector<Set> whole =
         ofParameters
             ? std::vector<Set>{{"Q11", "Q22"}, {"Q33"}, {"Q11", "Q22", "Q33"}}
@@ -236,7 +253,7 @@ void SurveyChecks::CheckAttributeValue(const Open& attribute) {
     if (!attribute.hasValue || attribute.valueType.empty()) return;
     const std::string& type = attribute.valueType;
     const std::string who =
-        "thematic attribute " + Quoted(attribute.name) + ": \"" + Names::Get().value + "\"";
+        "thematic attribute " + Quoted(attribute.name) + ": \"" + VdXml::tagValue.utf8() + "\"";
     const long code = std::strtol(type.c_str(), nullptr, 10);
     if (code == 1 && !IsWholeNumber(attribute.value))
         m_sink(F::KIND_CONSISTENCY, attribute.valueLine, attribute.valueColumn,

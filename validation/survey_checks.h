@@ -18,6 +18,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/schema_stream.h"
@@ -29,12 +30,15 @@ class SurveyChecks {
   public:
     SurveyChecks(const vdxml_engine::CompiledSchema& schema, FindingSink sink);
 
-    /// The element stack.back() opened, with its prefix and namespace as written and whether
-    /// it carries the date-time mark.
-    void Opened(const std::vector<ElementFrame>& stack, std::string_view prefix,
-                std::string_view namespaceUri, bool isDateTime);
+    /// What the checks make of an element of this name.
+    Role RoleOf(const std::string& local) const;
+
+    /// The element stack.back() opened (its role set), with its prefix and namespace as
+    /// written and whether it carries the date-time mark.
+    void Opened(const FrameStack& stack, std::string_view prefix, std::string_view namespaceUri,
+                bool isDateTime);
     /// The element stack.back() closes; its frame holds its whole text and value faults.
-    void Closing(const std::vector<ElementFrame>& stack);
+    void Closing(const FrameStack& stack);
 
   private:
     // What the checks keep of an open element beside its frame.
@@ -61,11 +65,12 @@ class SurveyChecks {
     void CheckCodeUse();
 
     FindingSink m_sink;
-    std::set<std::string> m_dateTimeEntries;
+    std::map<std::string, Role> m_roles;
     bool m_rootSeen = false;
     std::string m_rootNamespace;
     std::set<std::string> m_prefixesReported, m_namespacesReported;
-    std::vector<Open> m_open;
+    std::vector<Open> m_open;  // reused by depth: m_depth of them are open
+    std::size_t m_depth = 0;
     // The project open: its name, the codes its code lists define (with the attributes
     // described for them) and the codes its points use.
     std::string m_projectName;

@@ -9,7 +9,7 @@
 #include "validation/fault_text.h"
 #include "validation/schema_text.h"
 #include "validation/survey_checks.h"
-#include "vdxml/vocabulary.h"
+#include "vdxml/platform/com_error.h"
 
 namespace vdxml_validation {
 namespace {
@@ -32,36 +32,45 @@ class FileCheck : public vdxml_engine::SchemaEvents {
                       std::string_view namespaceUri,
                       const std::vector<vdxml_engine::AttributeText>&, bool isDateTime, long line,
                       long column) override {
-        if (!m_stack.empty()) m_stack.back().hasChildren = true;
-        ElementFrame frame;
+        if (m_depth > 0) m_frames[m_depth - 1].hasChildren = true;
+        if (m_depth == m_frames.size()) m_frames.emplace_back();
+        ElementFrame& frame = m_frames[m_depth++];  // cleared, keeping its allocations
         frame.local = localName;
-        frame.qname = prefix.empty() ? frame.local : std::string(prefix) + ":" + frame.local;
+        if (prefix.empty())
+            frame.qname = frame.local;
+        else
+            frame.qname.assign(prefix).append(1, ':').append(localName);
+        frame.role = m_checks.RoleOf(frame.local);
         frame.line = line;
         frame.column = column;
-        m_stack.push_back(std::move(frame));
+        frame.name.clear();
+        frame.text.clear();
+        frame.hasChildren = false;
+        frame.valueFaults.clear();
         ++m_elements;
-        m_checks.Opened(m_stack, prefix, namespaceUri, isDateTime);
+        m_checks.Opened(Stack(), prefix, namespaceUri, isDateTime);
     }
 
     void Text(std::string_view utf8) override {
-        if (!m_stack.empty() && !m_stack.back().hasChildren) m_stack.back().text.append(utf8);
+        if (m_depth > 0 && !m_frames[m_depth - 1].hasChildren)
+            m_frames[m_depth - 1].text.append(utf8);
     }
 
     void EndElement() override {
-        if (m_stack.empty()) return;
-        const ElementFrame* parent = m_stack.size() > 1 ? &m_stack[m_stack.size() - 2] : nullptr;
-        m_text.Value(m_stack.back(), parent, m_sink);
-        m_checks.Closing(m_stack);
-        if (parent && m_stack.back().local == m_nameTag)
-            m_stack[m_stack.size() - 2].name = Trimmed(m_stack.back().text);
-        m_stack.pop_back();
+        if (m_depth == 0) return;
+        const FrameStack stack = Stack();
+        m_text.Value(stack.back(), stack.parent(), m_sink);
+        m_checks.Closing(stack);
+        if (stack.back().role == Role::Name && m_depth > 1)
+            m_frames[m_depth - 2].name = Trimmed(stack.back().text);
+        --m_depth;
     }
 
     void SchemaFault(vdxml_engine::SchemaFaultKind kind, std::string_view message) override {
-        if (FaultText::IsValueFault(kind, message) && !m_stack.empty())
-            m_stack.back().valueFaults.push_back({0, std::string(message)});
+        if (FaultText::IsValueFault(kind, message) && m_depth > 0)
+            m_frames[m_depth - 1].valueFaults.push_back({0, std::string(message)});
         else
-            m_text.Structure(kind, message, m_stack, m_sink);
+            m_text.Structure(kind, message, Stack(), m_sink);
     }
 
     // How the read ended, as findings; returns Validate's status.
@@ -92,10 +101,12 @@ class FileCheck : public vdxml_engine::SchemaEvents {
         m_findings.OnFinding(finding);
     }
 
+    FrameStack Stack() const { return FrameStack(m_frames.data(), m_depth); }
+
     // A fault of well-formedness; a file that ends inside an element says which.
     std::string SyntaxMessage(const std::string& reason) const {
-        if (reason.rfind("Premature end of data", 0) == 0 && !m_stack.empty()) {
-            const ElementFrame& open = m_stack.back();
+        if (reason.rfind("Premature end of data", 0) == 0 && m_depth > 0) {
+            const ElementFrame& open = m_frames[m_depth - 1];
             return "the file ends before element \"" + open.qname + "\" (line " +
                    std::to_string(open.line) + ") is closed";
         }
@@ -106,19 +117,18 @@ class FileCheck : public vdxml_engine::SchemaEvents {
 
     // The point a finding is in, named: a file written on one line has no other landmark.
     std::string PointContext() const {
-        for (auto frame = m_stack.rbegin(); frame != m_stack.rend(); ++frame)
-            if (frame->local == m_pointTag && !frame->name.empty())
-                return " (point " + Quoted(frame->name) + ")";
+        for (std::size_t i = m_depth; i-- > 0;)
+            if (m_frames[i].role == Role::Point && !m_frames[i].name.empty())
+                return " (point " + Quoted(m_frames[i].name) + ")";
         return "";
     }
 
-    const std::string m_nameTag = VdXml::tagName.utf8();
-    const std::string m_pointTag = VdXml::tagPoint.utf8();
     IVdXmlFindings& m_findings;
     FindingSink m_sink;
     FaultText m_text;
     SurveyChecks m_checks;
-    std::vector<ElementFrame> m_stack;
+    std::vector<ElementFrame> m_frames;  // reused by depth: m_depth of them are open
+    std::size_t m_depth = 0;
     long long m_elements = 0;
     long long m_count = 0;
 };
@@ -176,6 +186,10 @@ long CVdXmlValidator::Validate(const char* path, IVdXmlFindings& findings) {
         return check.Finish(end, error);
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
+    } catch (const _com_error& e) {  // out of memory in a string, or from the caller's handler
+        return e.Error();
+    } catch (const std::exception&) {  // from the caller's handler
+        return E_FAIL;
     }
 }
 

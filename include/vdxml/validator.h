@@ -56,7 +56,8 @@ class CVdXmlValidator {
     /// Returns S_OK for a valid file; VDXML_E_INVALID for a file with findings (also one that
     /// is not well-formed: the findings before the fault and the fault itself); for a file
     /// that cannot be opened or read its status (0x8007xxxx), with one finding of
-    /// KIND_FILE; E_FAIL when the schema does not compile; E_OUTOFMEMORY.
+    /// KIND_FILE; E_FAIL when the schema does not compile; E_OUTOFMEMORY. A findings object
+    /// that raises stops the validation with E_FAIL (or the _com_error's status).
     long Validate(const char* path, IVdXmlFindings& findings);
     /// The same, with the findings collected in file order into findings (cleared first).
     long Validate(const char* path, std::vector<VDXML_FINDING>& findings);

@@ -12,10 +12,11 @@ file(REMOVE_RECURSE ${WORK_DIR})
 
 run("Installing into ${prefix}" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
-# What the package holds: headers, library, CMake package, pkg-config file, the tool.
+# What the package holds: headers, library, CMake package, pkg-config file, the format's
+# schema, the tool.
 foreach(file include/vdxml/vdxml.h include/vdxml/platform/bstr.h ${LIBDIR}/libvdxml.a
              ${LIBDIR}/cmake/vdxml/vdxmlConfig.cmake ${LIBDIR}/cmake/vdxml/vdxmlTargets.cmake
-             ${LIBDIR}/pkgconfig/vdxml.pc)
+             ${LIBDIR}/pkgconfig/vdxml.pc share/vdxml/vdxml.xsd)
     if(NOT EXISTS ${prefix}/${file})
         message(FATAL_ERROR "The package lacks ${file}")
     endif()

@@ -256,6 +256,37 @@ TEST(Validation, EachBrokenFileIsReportedAtItsLine) {
          "element \"Pnt\" is in the namespace \"urn:other\", not in the root element's "
          "(\"urn:vdxml:survey\")",
          2},
+        {"text where only elements belong", Replace("<Pnt>", "<Pnt>loose text"), "<Pnt>", 0,
+         F::KIND_STRUCTURE,
+         "element \"Pnt\" holds the text \"loose text\", where only elements belong"},
+        {"an element where only text belongs",
+         Replace("<Name>P1</Name>\n        <Cl>", "<Name>P1<b/></Name>\n        <Cl>"),
+         "<Name>P1</Name>\n        <Cl>", 0, F::KIND_STRUCTURE,
+         "element \"Name\" holds elements, where only text belongs"},
+        {"an empty name", Replace("<Name>P1</Name>\n        <Cl>", "<Name/>\n        <Cl>"),
+         "<Name>P1</Name>\n        <Cl>", 0, F::KIND_VALUE,
+         "element \"Pnt\": \"Name\" must be a text that is not empty, but it is empty"},
+        {"a version that is no number", Replace("<Major>1</Major>", "<Major>one</Major>"),
+         "<Major>", 0, F::KIND_VALUE,
+         "element \"Version\": \"Major\" must be a whole number from 1 to 255, found \"one\""},
+        {"an antenna model without a text", Replace("<AntType>2</AntType>", "<AntType>0</AntType>"),
+         "<AntType>2", 0, F::KIND_VALUE,
+         "element \"Ant\": \"AntType\" must be one of the codes -1, 1 to 48, found \"0\"" + p1},
+        {"a time span that does not parse", Replace("P0DT0H3M0.0000S", "3 minutes"),
+         "P0DT0H3M0.0000S", 0, F::KIND_VALUE,
+         "element \"TSCE\": \"Span\" must be a time span such as P0DT1H30M0.0000S, found \"3 "
+         "minutes\"" +
+             p1},
+        {"a computed mark other than c", Replace("<Sd1 vsrc=\"c\">", "<Sd1 vsrc=\"x\">"),
+         "<Sd1 vsrc", 0, F::KIND_VALUE,
+         "element \"Sd1\": attribute \"vsrc\" must be \"c\", found \"x\""},
+        {"a value its value type has not",
+         Replace("<Value>Granite</Value>\n            <ValueType>4",
+                 "<Value>Granite</Value>\n            <ValueType>2"),
+         "<Value>Granite</Value>\n            <ValueType>4", 0, F::KIND_CONSISTENCY,
+         "thematic attribute \"Material\": \"Value\" is given, but its \"ValueType\" 2 carries no "
+         "value" +
+             p1},
         {"no namespace at all", Replace(" xmlns=\"urn:vdxml:survey\"", ""), "", 0, F::KIND_FILE, "",
          0},
     };
