@@ -12,12 +12,6 @@
 
 namespace vdxml_validation {
 
-/// A fault the schema found in an element's value, kept until the element ends.
-struct ValueFault {
-    int code = 0;
-    std::string message;  ///< libxml2's text
-};
-
 /// What the checks beyond the schema make of an element, from its name, decided once when it
 /// opens.
 enum class Role : std::uint8_t {
@@ -47,7 +41,7 @@ struct ElementFrame {
     std::string name;  ///< the text of its "Name" child, once that has closed
     std::string text;  ///< its text before its first child element
     bool hasChildren = false;
-    std::vector<ValueFault> valueFaults;
+    std::vector<std::string> valueFaults;  ///< libxml2's texts of the faults in its value
 };
 
 /// The frames of the open elements, outermost first.

@@ -163,8 +163,8 @@ std::string FaultText::ValuePhrase(const ElementFrame& element) const {
             const auto facts = types.find(type);
             if (facts != types.end()) candidates.push_back(&facts->second);
         }
-    for (const ValueFault& fault : element.valueFaults) {
-        const std::string_view rest = SubjectOf(fault.message).rest;
+    for (const std::string& fault : element.valueFaults) {
+        const std::string_view rest = SubjectOf(fault).rest;
         // A type named by the fault decides.
         std::string_view named = Between(rest, "atomic type '", "'");
         if (named.substr(0, 3) != "xs:") {
@@ -204,7 +204,7 @@ void FaultText::Value(const ElementFrame& element, const ElementFrame* parent,
     const std::string_view text = Trimmed(element.text);
     if (phrase.empty()) {
         sink(VDXML_FINDING::KIND_VALUE, element.line, element.column,
-             who + ": " + std::string(SubjectOf(element.valueFaults.front().message).rest));
+             who + ": " + std::string(SubjectOf(element.valueFaults.front()).rest));
         return;
     }
     sink(VDXML_FINDING::KIND_VALUE, element.line, element.column,

@@ -24,14 +24,15 @@ std::string Joined(const std::set<std::string>& names) {
     return text;
 }
 
-// A whole number of at most ten digits with an optional sign, as the writers write one.
+// A whole number with an optional minus that fits 32 bits, as the writers write one.
 bool IsWholeNumber(std::string_view text) {
-    if (!text.empty() && text.front() == '-') text.remove_prefix(1);
+    const bool negative = !text.empty() && text.front() == '-';
+    if (negative) text.remove_prefix(1);
     if (text.empty() || text.size() > 10) return false;
     for (char c : text)
         if (c < '0' || c > '9') return false;
     const long long value = std::strtoll(std::string(text).c_str(), nullptr, 10);
-    return value <= 2147483648LL;
+    return value <= (negative ? 2147483648LL : 2147483647LL);
 }
 
 bool IsDecimal(std::string_view text) {

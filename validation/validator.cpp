@@ -68,7 +68,7 @@ class FileCheck : public vdxml_engine::SchemaEvents {
 
     void SchemaFault(vdxml_engine::SchemaFaultKind kind, std::string_view message) override {
         if (FaultText::IsValueFault(kind, message) && m_depth > 0)
-            m_frames[m_depth - 1].valueFaults.push_back({0, std::string(message)});
+            m_frames[m_depth - 1].valueFaults.emplace_back(message);
         else
             m_text.Structure(kind, message, Stack(), m_sink);
     }
