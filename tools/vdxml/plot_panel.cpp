@@ -30,7 +30,7 @@ std::vector<LegendRow> LegendRows(const Plan& plan, const DrawnCounts& counts) {
         for (int s = 0; s < kPointSymbolCount; ++s)
             if (counts.symbols[s])
                 rows.push_back({LegendRow::kSymbol, SymbolId(static_cast<PointSymbol>(s)),
-                                std::string(SymbolName(static_cast<PointSymbol>(s))) + " point" +
+                                std::string(SymbolName(static_cast<PointSymbol>(s))) +
                                     Count(counts.symbols[s])});
     }
     std::size_t otherCodes = 0, coded = 0;
@@ -80,19 +80,16 @@ std::vector<std::string> TitleRows(const Plan& plan, const DrawnCounts& counts) 
                                             : plan.coordinateSystem.empty()
                                                 ? std::string("(name not read)")
                                                 : plan.coordinateSystem));
-    rows.push_back("Points: " + std::to_string(plan.points.size()) +
-                   ", not drawn: " + std::to_string(plan.pointsNotDrawn));
+    const auto counted = [&](const char* what, std::size_t drawn, std::size_t notDrawn) {
+        rows.push_back(std::string(what) + ": " + std::to_string(drawn) +
+                       ", not drawn: " + std::to_string(notDrawn));
+    };
+    counted("Points", plan.points.size(), plan.pointsNotDrawn);
     if (!plan.setups.empty()) {
-        std::string text = "Setups: " + std::to_string(counts.setups) +
-                           ", observations: " + std::to_string(counts.rays);
-        if (counts.setupsNotDrawn || counts.raysNotDrawn)
-            text += "; not drawn: " + std::to_string(counts.setupsNotDrawn) + " setups, " +
-                    std::to_string(counts.raysNotDrawn) + " observations";
-        rows.push_back(text);
+        counted("Setups", counts.setups, counts.setupsNotDrawn);
+        counted("Observations", counts.rays, counts.raysNotDrawn);
     }
-    if (!plan.baselines.empty())
-        rows.push_back("Baselines: " + std::to_string(counts.baselines) +
-                       ", not drawn: " + std::to_string(counts.baselinesNotDrawn));
+    if (!plan.baselines.empty()) counted("Baselines", counts.baselines, counts.baselinesNotDrawn);
     return rows;
 }
 

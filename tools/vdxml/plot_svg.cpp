@@ -15,6 +15,7 @@ constexpr double kMargin = 16;
 constexpr double kFontSize = 11;
 constexpr double kPointRadius = 5;   // what a point symbol covers, for the names around it
 constexpr double kSetupRadius = 13;  // the setup's ring with its ticks
+constexpr double kGnssRadius = 8.5;  // a rover's ring, a reference station's star
 constexpr double kMinimumSpan = 10;  // grid units shown around a single point
 const char* const kPalette[] = {"#d95f02", "#1b9e77", "#7570b3", "#e7298a", "#66a61e",
                                 "#a6761d", "#1f78b4", "#b15928", "#6a3d9a", "#33a02c"};
@@ -266,11 +267,13 @@ class MapWriter {
         std::vector<Box> obstacles{m_scaleBar, m_northArrow, m_corners[0], m_corners[1]};
         std::vector<LabelRequest> requests;
         for (std::size_t i : order) {
-            const double radius = station[i] ? kSetupRadius : kPointRadius;
+            const double radius = station[i]                                 ? kSetupRadius
+                                  : m_plan.points[i].gnss != GnssRole::kNone ? kGnssRadius
+                                                                             : kPointRadius;
             requests.push_back({m_page[i].x, m_page[i].y, radius, &m_plan.points[i].name});
             obstacles.push_back(Around(m_page[i], radius));
         }
-        for (const Page& p : m_references) obstacles.push_back(Around(p, 8));
+        for (const Page& p : m_references) obstacles.push_back(Around(p, kGnssRadius));
         const Box bounds{m_frame.x0 + 3, m_frame.y0 + 3, m_frame.x1 - 3, m_frame.y1 - 3};
         const std::vector<PlacedLabel> placed =
             PlaceLabels(requests, obstacles, bounds, kFontSize, all);
@@ -336,9 +339,9 @@ const char* CodeColour(std::uint16_t code) {
 
 const char* SymbolName(PointSymbol symbol) {
     static const char* const names[kPointSymbolCount] = {
-        "Control",  "Reference", "Adjusted",
-        "Averaged", "Measured",  "Estimated, navigated or single-point",
-        "No class"};
+        "Control point",     "Reference point", "Adjusted point",
+        "Averaged point",    "Measured point",  "Approximate point (estimated, navigated, SPP)",
+        "Unclassified point"};
     return names[static_cast<int>(symbol)];
 }
 

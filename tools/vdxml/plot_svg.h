@@ -40,7 +40,7 @@ DrawnCounts CountDrawn(const Plan& plan);
 
 /// The colour of a thematic code (by its index in Plan::codes), or of points without one.
 const char* CodeColour(std::uint16_t code);
-/// The legend's word for a point symbol.
+/// The legend's words for a point symbol: "Control point", ...
 const char* SymbolName(PointSymbol symbol);
 /// The id of a point symbol's drawing in the picture's definitions.
 const char* SymbolId(PointSymbol symbol);
