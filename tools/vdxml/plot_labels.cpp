@@ -9,7 +9,7 @@ namespace vdxml_cli::plot {
 double TextWidth(const std::string& utf8, double fontSize) {
     std::size_t characters = 0;
     for (unsigned char c : utf8) characters += (c & 0xC0) != 0x80;  // UTF-8 lead bytes
-    return 0.62 * fontSize * static_cast<double>(characters);
+    return 0.66 * fontSize * static_cast<double>(characters);
 }
 
 Box TextBox(const std::string& utf8, double x, double y, Anchor anchor, double fontSize) {
@@ -17,7 +17,8 @@ Box TextBox(const std::string& utf8, double x, double y, Anchor anchor, double f
     const double left = anchor == Anchor::kStart    ? x
                         : anchor == Anchor::kMiddle ? x - width / 2
                                                     : x - width;
-    return {left, y - 0.8 * fontSize, left + width, y + 0.25 * fontSize};
+    // A little room either side, so that neighbouring names do not touch.
+    return {left - 1.5, y - 0.8 * fontSize, left + width + 1.5, y + 0.25 * fontSize};
 }
 
 namespace {

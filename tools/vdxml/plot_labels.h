@@ -26,7 +26,7 @@ struct PlacedLabel {
 
 /// The width of a text in a sans-serif font of the given size, estimated generously.
 double TextWidth(const std::string& utf8, double fontSize);
-/// The box a text takes when drawn at (x, y) with its anchor.
+/// The box a text takes when drawn at (x, y) with its anchor, with a little room either side.
 Box TextBox(const std::string& utf8, double x, double y, Anchor anchor, double fontSize);
 
 /// Places the requests in their order (earlier ones win a contested place). obstacles are the
