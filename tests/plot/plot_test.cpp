@@ -333,6 +333,23 @@ TEST_F(Plot, GoldenPicture) {
     EXPECT_EQ(TitleRows(other).count("Project 2 of 2 in the file"), 1u);
 }
 
+// A file whose point class comes after its coordinate cannot be streamed: it is read whole,
+// and each point is drawn once, with the class that came late.
+TEST_F(Plot, FileOutOfOrderIsReadWhole) {
+    const std::string file = WriteBytes(
+        dir.file("late.xml"),
+        "<Company><Name>C</Name><Application><Name>A</Name><Project><Name>P</Name>"
+        "<Pnt><Name>A1</Name><Crd><Lcl><ENH><E>1</E><N>2</N></ENH></Lcl></Crd><Cl>8</Cl></Pnt>"
+        "<Pnt><Name>A2</Name><Crd><Lcl><ENH><E>5</E><N>7</N></ENH></Lcl></Crd></Pnt>"
+        "</Project></Application></Company>");
+    const XmlTree svg = Picture(file);
+    const Elements points = All(svg, "use", "point");
+    ASSERT_EQ(points.size(), 2u);
+    EXPECT_EQ(TitleOf(*points[0]), "A1");
+    EXPECT_EQ(points[0]->attrs.at("xlink:href"), "#s-control");
+    EXPECT_EQ(points[1]->attrs.at("xlink:href"), "#s-unclassified");
+}
+
 // Names leave out rather than overlap; --labels shows every one, --no-labels none.
 TEST_F(Plot, NamesDoNotPileUp) {
     const std::string file = Sample(300);
