@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli.h"
+#include "plot_command.h"
 
 namespace {
 const char* kUsage =
@@ -18,6 +19,7 @@ const char* kUsage =
     "  dump     the record tree of a file with pre-order indices (text or JSON)\n"
     "  export   the points of a file as CSV or GeoJSON\n"
     "  check    whether a file is well-formed; FILE:LINE: message when not\n"
+    "  plot     the plan of a project as an SVG picture\n"
     "\n"
     "Options:\n"
     "  -h, --help     this help; `vdxml COMMAND --help` for a command's options\n"
@@ -29,11 +31,9 @@ struct Command {
     const char* name;
     int (*run)(vdxml_cli::Args);
 };
-const Command kCommands[] = {{"sample", vdxml_cli::RunSample},
-                             {"info", vdxml_cli::RunInfo},
-                             {"dump", vdxml_cli::RunDump},
-                             {"export", vdxml_cli::RunExport},
-                             {"check", vdxml_cli::RunCheck}};
+const Command kCommands[] = {{"sample", vdxml_cli::RunSample}, {"info", vdxml_cli::RunInfo},
+                             {"dump", vdxml_cli::RunDump},     {"export", vdxml_cli::RunExport},
+                             {"check", vdxml_cli::RunCheck},   {"plot", vdxml_cli::RunPlot}};
 }  // namespace
 
 int main(int argc, char** argv) {
