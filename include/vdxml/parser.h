@@ -36,6 +36,21 @@ struct VDXML_THEMATICAL_ATTRIBUTE;
 /// entries first.
 constexpr long VDXML_E_OUT_OF_ORDER = vdxml_detail::FromHresult(0x80040201u);
 
+/// How completely ParseStream (and CVdXmlTree::Load) read a file.
+enum VDXML_READ_OPTION : unsigned long {
+    /// The records Parse gives: every element kind's reader as Parse applies it.
+    VDXML_READ_AS_PARSE = 0,
+    /// Besides, every value of the kinds whose readers restore none: the coordinate differences
+    /// ("DCrd": each representation with its polar elements, quality and deviations, and the
+    /// centring accuracies) and the coordinate systems ("CoordinateSystem": name, note,
+    /// creation time, ellipsoid, projection, geoid and country models, and the transformation's
+    /// name, type, height mode and source and target systems; not its steps and residuals). A
+    /// value that comes after a nested reported element (a coordinate system's models follow
+    /// its residuals) is added to the announced record as it is read: it is there at the
+    /// record's close notification, not at its open one.
+    VDXML_READ_COMPLETE = 1,
+};
+
 /// Where and why the last ParseStream stopped short of the end of its file.
 struct VDXML_PARSE_ERROR {
     long status = S_OK;  ///< the status ParseStream returned
@@ -208,6 +223,9 @@ class CVdXmlParser {
     ///         unreadable); 0xC00C0000 | the parser's code for a file that is not well-formed
     ///         or nested deeper than the engine accepts
     long ParseStream(const char* fileName);
+    /// ParseStream with options (VDXML_READ_OPTION bits); ParseStream(fileName) reads as
+    /// VDXML_READ_AS_PARSE.
+    long ParseStream(const char* fileName, unsigned long options);
     /// What stopped the last ParseStream; status S_OK after a complete one.
     const VDXML_PARSE_ERROR& GetParseError() const { return m_parseError; }
     /// The creation time the last ParseStream found in the root element's "FileCreated" (a

@@ -59,11 +59,11 @@ bool LoadSurvey(const std::string& file, CVdXmlTree& tree) {
     return false;
 }
 
-ReadOutcome ReadSurvey(const std::string& file, SurveyReader& reader) {
+ReadOutcome ReadSurvey(const std::string& file, SurveyReader& reader, unsigned long options) {
     CVdXmlParser parser;
     parser.SetCallbackInterface(&reader);
     ReadOutcome outcome;
-    outcome.status = parser.ParseStream(file.c_str());
+    outcome.status = parser.ParseStream(file.c_str(), options);
     outcome.error = parser.GetParseError();
     outcome.created = parser.GetFileCreated();
     if (outcome.status == VDXML_E_OUT_OF_ORDER) {

@@ -67,7 +67,9 @@ struct ReadOutcome {
 };
 /// Reads file front to back into reader, in memory bounded by the file's nesting. A file whose
 /// entries are out of order for streaming is read whole instead, after reader.Reset().
-ReadOutcome ReadSurvey(const std::string& file, SurveyReader& reader);
+/// options: VDXML_READ_OPTION bits of CVdXmlParser::ParseStream.
+ReadOutcome ReadSurvey(const std::string& file, SurveyReader& reader,
+                       unsigned long options = VDXML_READ_AS_PARSE);
 /// A Modified Julian Date as "YYYY-MM-DD hh:mm:ss", to the nearest second; empty when it is
 /// not a date of the last ten thousand years or so.
 std::string MjdText(double mjd);

@@ -104,7 +104,8 @@ int RunPlot(Args args) {
     RequireFile(file);
 
     plot::PlanReader reader(project);
-    const ReadOutcome outcome = ReadSurvey(file, reader);
+    // Complete reading gives the baselines' vectors and the coordinate system's name.
+    const ReadOutcome outcome = ReadSurvey(file, reader, VDXML_READ_COMPLETE);
     if (FAILED(outcome.status)) {
         ReportUnreadable(file, outcome.status);
         return kExitBadInput;
