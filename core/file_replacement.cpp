@@ -16,8 +16,8 @@
 namespace {
 
 long StatusOf(int err) {
-    const unsigned long code = VdXmlPlatform::Win32ErrorFromErrno(err);
-    VdXmlPlatform::SetLastError(code);
+    const unsigned long code = vdxml_platform::Win32ErrorFromErrno(err);
+    vdxml_platform::SetLastError(code);
     return HRESULT_FROM_WIN32(code);
 }
 

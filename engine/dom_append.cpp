@@ -6,7 +6,7 @@
 #include "engine/xml_declaration.h"
 #include "engine/xml_text.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 // Node kinds that may be moved below another node; DTDs and declarations stay where libxml2
@@ -104,4 +104,4 @@ void DomDocument::ApplyDeclaration(xmlNodePtr instruction) {
     m_tree->MarkDeclared();
 }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

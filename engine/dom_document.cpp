@@ -6,7 +6,7 @@
 #include "engine/xml_declaration.h"
 #include "engine/xml_text.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 constexpr const wchar_t* kSelectionNamespaces = L"SelectionNamespaces";
@@ -187,4 +187,4 @@ IXMLDOMElementPtr DomDocument::GetdocumentElement() {
     return IXMLDOMElementPtr(root);
 }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -9,7 +9,7 @@
 #include "engine/dom_node.h"
 #include "engine/dom_tree.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 class DomDocument final : public NodeMethods<IXMLDOMDocument2> {
   public:
@@ -68,4 +68,4 @@ class DomDocument final : public NodeMethods<IXMLDOMDocument2> {
 /// A new document with one reference, as the object factory hands it out.
 IUnknown* CreateDomDocument();
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

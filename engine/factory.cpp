@@ -10,7 +10,7 @@
 #include "engine/mx_writer.h"
 #include "engine/sax_attributes.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 struct Registration {
@@ -85,4 +85,4 @@ void ResetProgIds() {
     DisabledProgIds().clear();
 }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -28,7 +28,7 @@ void RemoveFolder() {
 const std::string& ScratchFolder() {
     std::string& folder = Folder();
     if (folder.empty()) {
-        std::string pattern = VdXmlPlatform::TempDirectory() + "vdxml-fuzz-XXXXXX";
+        std::string pattern = vdxml_platform::TempDirectory() + "vdxml-fuzz-XXXXXX";
         if (!mkdtemp(pattern.data())) Fail(__FILE__, __LINE__, "no scratch folder");
         folder = pattern;
         std::atexit(RemoveFolder);

@@ -217,13 +217,13 @@ TEST(Factory, BackEndsTakeTheVersionedProgIdThenTheOtherThenFail) {
     const _bstr_t path(dir.file("f.xml"));
     for (const auto& [versioned, other, type] : kinds) {
         for (int off = 0; off < 3; ++off) {  // no ProgID off, the versioned one, both (any case)
-            if (off > 0) VdXmlEngine::SetProgIdAvailable(off == 1 ? versioned : other, false);
+            if (off > 0) vdxml_engine::SetProgIdAvailable(off == 1 ? versioned : other, false);
             CVdXmlDocument doc;
             EXPECT_EQ(doc.Initialize(vdxml_test::SampleRoot(), type, path, 0),
                       off < 2 ? S_OK : REGDB_E_CLASSNOTREG);
             EXPECT_EQ(doc.Save(), off < 2 ? S_OK : E_FAIL) << _bstr_t(other).utf8();
         }
-        VdXmlEngine::ResetProgIds();
+        vdxml_engine::ResetProgIds();
     }
 }
 

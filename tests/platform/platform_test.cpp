@@ -61,16 +61,16 @@ TEST(Bstr, Utf8AndTheOrderOfUtf16CodeUnitsAgreeWithIconv) {
 TEST(CodePage, EveryByteRoundTripsAndAgreesWithIconv) {
     for (int b = 0; b < 256; ++b) {
         const std::string byte(1, static_cast<char>(b));
-        const std::wstring wide = VdXmlPlatform::AnsiToWide(byte);
+        const std::wstring wide = vdxml_platform::AnsiToWide(byte);
         const std::optional<std::string> expected = Iconv("UTF-32LE", "CP1252", std::wstring(1, b));
         if (expected) {
             EXPECT_EQ(*Iconv("UTF-32LE", nullptr, wide), *expected) << b;
         } else {  // the five unassigned bytes stand for the control character of that number
             EXPECT_EQ(wide, std::wstring(1, static_cast<wchar_t>(b))) << b;
         }
-        EXPECT_EQ(VdXmlPlatform::WideToAnsi(wide), byte) << b;
+        EXPECT_EQ(vdxml_platform::WideToAnsi(wide), byte) << b;
     }
-    EXPECT_EQ(VdXmlPlatform::WideToAnsi(L"\u03B1\U0001D11E\u0100\u00FF"), "???\xFF");
+    EXPECT_EQ(vdxml_platform::WideToAnsi(L"\u03B1\U0001D11E\u0100\u00FF"), "???\xFF");
 }
 
 // Whole parts of doubles and dates saturate at the range of long, NaN and infinities give 0;
@@ -100,7 +100,7 @@ TEST(Errors, MessagesAndWin32CodesOfErrnoValues) {
     const std::pair<int, unsigned long> codes[] = {{0, 0},        {ENOMEM, 8},  {EBUSY, 32},
                                                    {ETXTBSY, 32}, {EINVAL, 87}, {ELOOP, 1627}};
     for (const auto& [err, code] : codes)
-        EXPECT_EQ(VdXmlPlatform::Win32ErrorFromErrno(err), code) << err;
+        EXPECT_EQ(vdxml_platform::Win32ErrorFromErrno(err), code) << err;
 }
 
 }  // namespace

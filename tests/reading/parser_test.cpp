@@ -76,15 +76,15 @@ TEST_F(ReadingTest, RefusesBeforeAnyNotification) {
         EXPECT_EQ(parser.Parse(name), E_FAIL);
     path = WriteBytes(dir.file("in.xml"), "<Company/>");
     EXPECT_EQ(CVdXmlParser().Parse(path.c_str()), E_FAIL);  // no callback
-    VdXmlEngine::SetProgIdAvailable(L"MsXml2.DomDocument.4.0", false);
-    VdXmlEngine::SetProgIdAvailable(L"MsXml2.DomDocument", false);
+    vdxml_engine::SetProgIdAvailable(L"MsXml2.DomDocument.4.0", false);
+    vdxml_engine::SetProgIdAvailable(L"MsXml2.DomDocument", false);
     EXPECT_EQ(parser.Parse(path.c_str()), E_FAIL);  // no document implementation
     EXPECT_EQ(Logged(log), Names{});
     EXPECT_EQ(OpenDescriptorCount(), descriptors);
     // Without the versioned document the version-independent one is taken.
-    VdXmlEngine::SetProgIdAvailable(L"MsXml2.DomDocument", true);
+    vdxml_engine::SetProgIdAvailable(L"MsXml2.DomDocument", true);
     EXPECT_EQ(parser.Parse(path.c_str()), S_OK);
-    VdXmlEngine::ResetProgIds();
+    vdxml_engine::ResetProgIds();
     EXPECT_EQ(Logged(log), Walk("Company /Company"));
 }
 

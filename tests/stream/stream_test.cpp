@@ -97,12 +97,12 @@ TEST(StreamDepth, ElementsAreWrittenDepthFirst) {
 TEST(StreamCreate, WriterObjectsFallBackToTheirOtherNames) {
     TempDir dir;
     CVdXmlDocument fallback, none;
-    VdXmlEngine::SetProgIdAvailable(L"MsXml2.MXXMLWriter.4.0", false);
-    VdXmlEngine::SetProgIdAvailable(L"MsXml2.SAXAttributes.4.0", false);
+    vdxml_engine::SetProgIdAvailable(L"MsXml2.MXXMLWriter.4.0", false);
+    vdxml_engine::SetProgIdAvailable(L"MsXml2.SAXAttributes.4.0", false);
     const long first = fallback.Initialize(SampleRoot(), kStream, _bstr_t(dir.file("a.xml")), 0);
-    VdXmlEngine::SetProgIdAvailable(L"MsXml2.SAXAttributes", false);
+    vdxml_engine::SetProgIdAvailable(L"MsXml2.SAXAttributes", false);
     const long second = none.Initialize(SampleRoot(), kStream, _bstr_t(dir.file("b.xml")), 0);
-    VdXmlEngine::ResetProgIds();
+    vdxml_engine::ResetProgIds();
     EXPECT_EQ(first, S_OK);
     EXPECT_EQ(fallback.Save(), S_OK);
     EXPECT_EQ(second, REGDB_E_CLASSNOTREG);

@@ -3,7 +3,7 @@
 
 #include "vdxml/platform/unknown.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 /// Creates the object registered under progId and asks it for riid. ProgIDs compare without
 /// regard to ASCII case. Known ProgIDs: "MsXml2.DomDocument.4.0", "MsXml2.DomDocument",
@@ -25,17 +25,17 @@ void SetProgIdAvailable(const wchar_t* progId, bool available);
 /// Makes every ProgID available again.
 void ResetProgIds();
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine
 
 /// Creates an engine object into a counted pointer: ptr.CreateInstance(progId) style.
 /// @param out    receives the object as Ptr::Interface; null on failure
-/// @param progId see VdXmlEngine::CreateInstance
-/// @return the status of VdXmlEngine::CreateInstance
+/// @param progId see vdxml_engine::CreateInstance
+/// @return the status of vdxml_engine::CreateInstance
 template <class Ptr>
 long CreateEngineObject(Ptr& out, const wchar_t* progId) {
     out = nullptr;
     void* object = nullptr;
-    long hr = VdXmlEngine::CreateInstance(progId, uuidof<typename Ptr::Interface>(), &object);
+    long hr = vdxml_engine::CreateInstance(progId, uuidof<typename Ptr::Interface>(), &object);
     if (hr >= 0) out.Attach(static_cast<typename Ptr::Interface*>(object));
     return hr;
 }
