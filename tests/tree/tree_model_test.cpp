@@ -90,17 +90,22 @@ void ExpectNodes(IntTree& tree, const Forest& list, IntTree::sibling_iterator it
         ASSERT_TRUE(i == 0 ? !tree.is_valid(sibling) : ++sibling == it);
         ASSERT_TRUE(tree.is_in_subtree(it, first, after) && !tree.is_in_subtree(it, first, it) &&
                     !tree.is_in_subtree(it, next, after));
-        // With the flag, pre-order passes over the subtree; post-order goes forwards to the
-        // next sibling itself (not its first leaf) and backwards past the descendants. The
-        // flag is used up by that step.
+        // With the flag, pre-order passes over the subtree; post-order goes forwards, and
+        // pre-order backwards, to the sibling itself (not its deepest descendant) and
+        // post-order backwards past the descendants. The flag is used up by that step, also
+        // when it climbs to the parent.
         auto skip = skipping(Pre(it));
         auto forward = skipping(Post(it));
         ASSERT_EQ(++skip, next);
         ASSERT_EQ(++forward, next == after && tree.is_valid(parent) ? parent : next);
         Pre plain(skip.node);
         Post plain_post(forward.node);
-        ASSERT_TRUE(++skip == ++plain && (next == after || ++forward == ++plain_post));
+        ASSERT_TRUE(++skip == ++plain &&
+                    ((next == after && !tree.is_valid(parent)) || ++forward == ++plain_post));
         ASSERT_EQ(--skipping(Post(it)), previous);
+        ASSERT_EQ(--skipping(Pre(it)), i > 0                   ? Pre(std::prev(it))
+                                       : first == tree.begin() ? tree.end()
+                                                               : parent);
         ExpectNodes(tree, m.kids, tree.begin(it), it, next, previous, depth + 1, pre, post);
         post.push_back(m.value);
     }
@@ -216,6 +221,17 @@ TEST(TreeModel, RandomOperationsMatchTheReference) {
             ExpectSame(moved, model);
         }
     }
+}
+
+// R(S(U),T(V)) in post-order from U with the flag: the step up to S uses the flag up, so the
+// next step still enters T's subtree.
+TEST(TreeModel, PostOrderFlagIsUsedUpOnTheWayToTheParent) {
+    IntTree tree(0);
+    const Pre s = tree.append_child(tree.begin(), 1), t = tree.append_child(tree.begin(), 3);
+    Post u = tree.append_child(s, 2);
+    tree.append_child(t, 4);
+    u.skip_children();
+    EXPECT_EQ(Ints(u, tree.end_post()), (Ints{2, 1, 4, 3, 0}));
 }
 
 TEST(TreeModel, SortKeepsEqualValuesInOrderAndNullOrEndPositionsChangeNothing) {
