@@ -70,7 +70,10 @@ IXMLDOMNodePtr DomDocument::AppendChild(xmlNodePtr parent, IXMLDOMNode* child) {
     for (xmlNodePtr ancestor = parent; ancestor; ancestor = ancestor->parent)
         if (ancestor == node) ThrowError(E_FAIL, L"a node cannot be appended below itself");
 
-    if (node->parent) xmlUnlinkNode(node);
+    if (node->parent)
+        xmlUnlinkNode(node);
+    else
+        --m_detachedTops;  // a subtree of its own joins another
     LinkLast(parent, node);
     BindNamespaces(node);
     return IXMLDOMNodePtr(child);
