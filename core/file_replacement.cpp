@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "vdxml/platform/files.h"
+#include "platform/files.h"
 #include "vdxml/platform/status.h"
 
 namespace {

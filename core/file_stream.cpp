@@ -6,8 +6,8 @@
 #include <cerrno>
 #include <string>
 
+#include "platform/files.h"
 #include "vdxml/platform/bstr.h"
-#include "vdxml/platform/files.h"
 
 namespace {
 // The failure of the last system call as a status, recorded as the thread's last error too.

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/fixed_text.h"
-#include "vdxml/platform/codepage.h"
+#include "platform/codepage.h"
 
 namespace {
 // Largest precision that still changes the text of a double; larger requests are cut to it.

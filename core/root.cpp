@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/codepage.h"
+#include "platform/files.h"
 #include "vdxml/enum_text.h"
-#include "vdxml/platform/codepage.h"
-#include "vdxml/platform/files.h"
 #include "vdxml/vocabulary.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "engine/xml_text.h"
-#include "vdxml/platform/files.h"
+#include "platform/files.h"
 
 namespace vdxml_engine {
 namespace {

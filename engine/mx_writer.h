@@ -12,8 +12,8 @@
 #include <memory>
 #include <string>
 
+#include "engine/sax.h"
 #include "engine/stream_output.h"
-#include "vdxml/engine/sax.h"
 
 namespace vdxml_engine {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "vdxml/engine/sax.h"
+#include "engine/sax.h"
 
 namespace vdxml_engine {
 

@@ -9,7 +9,7 @@
 #include "engine/com_object.h"
 #include "engine/error_capture.h"
 #include "engine/xml_text.h"
-#include "vdxml/platform/files.h"
+#include "platform/files.h"
 
 namespace vdxml_engine {
 namespace {

@@ -1,4 +1,4 @@
-#include "vdxml/platform/codepage.h"
+#include "platform/codepage.h"
 
 #include <array>
 #include <cstdint>

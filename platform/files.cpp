@@ -1,4 +1,4 @@
-#include "vdxml/platform/files.h"
+#include "platform/files.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -20,17 +20,6 @@ long CVdXmlPoint::Create(const CVdXmlNode& parent, const VDXML_POINT& point) {
         .Status();
 }
 
-namespace vdxml_elements {
-void AddReadRows(Map& map, VDXML_POINT& point, ReadScratch&) {
-    using F = VDXML_PARSE_NODEDATA;
-    map.AddEntry(VdXml::tagName, 1, F::fmtString, &point.Name);
-    map.AddEntry(VdXml::tagNote, 1, F::fmtString, &point.Note);
-    map.AddEntry(VdXml::tagClass, 1, F::fmtInt, &point.Class);
-    map.AddEntry(VdXml::tagSubClass, 1, F::fmtInt, &point.SubClass);
-    map.AddEntry(VdXml::tagEpoch, 1, F::fmtDateTime, &point.Epoch);
-}
-}  // namespace vdxml_elements
-
 long CVdXmlPoint::Read(VDXML_ELEMENT& element, VDXML_POINT& point) {
     return vdxml_elements::ReadByRows(element, point, &ReadValues);
 }

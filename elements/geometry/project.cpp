@@ -55,15 +55,6 @@ long CVdXmlProject::InsertModifiedGrid(const VDXML_MODIFIEDGRID& grid) {
         .Status();
 }
 
-namespace vdxml_elements {
-void AddReadRows(Map& map, VDXML_PROJECT& project, ReadScratch&) {
-    using F = VDXML_PARSE_NODEDATA;
-    map.AddEntry(VdXml::tagName, 1, F::fmtString, &project.Name);
-    map.AddEntry(VdXml::tagNote, 1, F::fmtString, &project.Note);
-    map.AddEntry(VdXml::tagCreated, 1, F::fmtDateTime, &project.Created);
-}
-}  // namespace vdxml_elements
-
 long CVdXmlProject::Read(VDXML_ELEMENT& element, VDXML_PROJECT& project) {
     return vdxml_elements::ReadByRows(element, project, &ReadValues);
 }

@@ -4,13 +4,14 @@
 // Each derived class names its table ids in its own enmNode and exposes GetNode(enmNode).
 #pragma once
 
+#include "vdxml/export.h"
 #include "vdxml/node.h"
 #include "vdxml/node_table.h"
 
 /// The base of the element classes (points, coordinates, setups, ...). Each Create of a
 /// derived class starts afresh: the table nodes of an earlier Create are released (their
 /// elements stay in the document).
-class CVdXmlElementNode : public CVdXmlNode {
+class VDXML_API CVdXmlElementNode : public CVdXmlNode {
   public:
     /// A wrapper without a root: Create takes the parent's.
     CVdXmlElementNode() = default;

@@ -9,12 +9,13 @@
 
 #include "vdxml/backend.h"
 #include "vdxml/enum_text.h"
+#include "vdxml/export.h"
 #include "vdxml/reading_map.h"
 #include "vdxml/records.h"
 #include "vdxml/root.h"
 
 /// The root pointer shared by every node of a document, and the static value readers.
-class CVdXmlNodeBase {
+class VDXML_API CVdXmlNodeBase {
   public:
     /// A node without a root.
     CVdXmlNodeBase() = default;
@@ -125,7 +126,7 @@ class CVdXmlApplStakeout;
 /// element the back end could not create). With the streaming back end an engine failure (a
 /// name that is not an XML name, an output that can no longer be written, such as a full
 /// disk) arrives as _com_error instead of a status; the DOM back end turns it into a status.
-class CVdXmlNode : public CVdXmlNodeBase {
+class VDXML_API CVdXmlNode : public CVdXmlNodeBase {
   public:
     /// A node without a root: it takes the root of the parent given to Create.
     CVdXmlNode();
