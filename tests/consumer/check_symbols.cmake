@@ -37,7 +37,9 @@ function(check_exported_symbols library include_dir nm)
     foreach(line ${lines})
         # "address type name": the name after the symbol type, without what names its role.
         string(REGEX REPLACE "^[0-9a-fA-F]* *[A-Za-z] " "" symbol "${line}")
-        if(symbol STREQUAL "" OR symbol MATCHES "^_(init|fini|edata|end|_bss_start)$")
+        # AddressSanitizer gives each exported global a companion "__odr_asan.<name>"; the
+        # global is checked on its own line.
+        if(symbol STREQUAL "" OR symbol MATCHES "^(_(init|fini|edata|end|_bss_start)$|__odr_asan)")
             continue()
         endif()
         string(REGEX REPLACE "^((typeinfo name|typeinfo|vtable|VTT|construction vtable|guard variable|non-virtual thunk to|virtual thunk to|covariant return thunk to) for |(non-virtual|virtual) thunk to )" "" owner "${symbol}")
