@@ -64,12 +64,11 @@ struct Probe {
 // bit patterns of every magnitude.
 TEST(FixedText, NumberEntriesAgreeWithPrintf) {
     Probe probe;
-    std::vector<std::string> expected;
     auto add = [&](double value, int decimals) {
         static char text[1500];
         std::snprintf(text, sizeof text, "%.*f", decimals, value);
-        expected.push_back(text);
         ASSERT_EQ(probe.node.InsertEntry(L"N", value, decimals), S_OK) << text;
+        ASSERT_EQ(probe.node.GetPreviousEntry()->Element()->Gettext().utf8(), text);
     };
     for (int numerator = -64; numerator <= 64; ++numerator)
         for (int shift = 1; shift <= 10; ++shift)
@@ -87,11 +86,6 @@ TEST(FixedText, NumberEntriesAgreeWithPrintf) {
         std::memcpy(&value, &bits, sizeof value);
         if (std::isfinite(value) && std::fabs(value) < DBL_MAX) add(value, decimals(random));
     }
-    std::size_t i = 0;
-    for (IXMLDOMNodePtr entry = probe.node.GetElement()->Element()->GetfirstChild(); entry;
-         entry = entry->GetnextSibling(), ++i)
-        ASSERT_EQ(entry->Gettext().utf8(), expected.at(i)) << "entry " << i;
-    EXPECT_EQ(i, expected.size());
 }
 
 TEST(Entries, NumbersComeBackWithinTheirDecimals) {

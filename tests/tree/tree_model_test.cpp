@@ -93,19 +93,17 @@ void ExpectNodes(IntTree& tree, const Forest& list, IntTree::sibling_iterator it
         // With the flag, pre-order passes over the subtree; post-order goes forwards, and
         // pre-order backwards, to the sibling itself (not its deepest descendant) and
         // post-order backwards past the descendants. The flag is used up by that step, also
-        // when it climbs to the parent.
+        // when it climbs to the parent (up; from a top-level node, to the end).
+        const Pre up = tree.is_valid(parent) ? parent : tree.end();
         auto skip = skipping(Pre(it));
         auto forward = skipping(Post(it));
         ASSERT_EQ(++skip, next);
-        ASSERT_EQ(++forward, next == after && tree.is_valid(parent) ? parent : next);
+        ASSERT_EQ(++forward, next == after ? up : next);
         Pre plain(skip.node);
         Post plain_post(forward.node);
-        ASSERT_TRUE(++skip == ++plain &&
-                    ((next == after && !tree.is_valid(parent)) || ++forward == ++plain_post));
+        ASSERT_TRUE(++skip == ++plain && (forward == tree.end() || ++forward == ++plain_post));
         ASSERT_EQ(--skipping(Post(it)), previous);
-        ASSERT_EQ(--skipping(Pre(it)), i > 0                   ? Pre(std::prev(it))
-                                       : first == tree.begin() ? tree.end()
-                                                               : parent);
+        ASSERT_EQ(--skipping(Pre(it)), i > 0 ? Pre(std::prev(it)) : up);
         ExpectNodes(tree, m.kids, tree.begin(it), it, next, previous, depth + 1, pre, post);
         post.push_back(m.value);
     }
