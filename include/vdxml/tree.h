@@ -146,12 +146,15 @@ class CRk32Tree {
     }
 
   public:
-    template <bool IsConst>
-    class basic_pre_order_iterator;
-    template <bool IsConst>
-    class basic_post_order_iterator;
+    template <bool PreOrder, bool IsConst>
+    class basic_order_iterator;
     template <bool IsConst>
     class basic_sibling_iterator;
+    /// The pre-order and post-order iterators are one class with the order as a parameter.
+    template <bool IsConst>
+    using basic_pre_order_iterator = basic_order_iterator<true, IsConst>;
+    template <bool IsConst>
+    using basic_post_order_iterator = basic_order_iterator<false, IsConst>;
 
     /// What every iterator holds: the current node and the flag that changes the next step.
     /// Iterators compare equal when they are on the same node, whatever their kind.
@@ -236,61 +239,33 @@ class CRk32Tree {
         Derived& self() noexcept { return static_cast<Derived&>(*this); }
     };
 
-    /// Walks nodes depth-first, each node before its children.
-    template <bool IsConst>
-    class basic_pre_order_iterator
-        : public basic_stepping_iterator<basic_pre_order_iterator<IsConst>, IsConst> {
-        using base = basic_stepping_iterator<basic_pre_order_iterator, IsConst>;
+    /// Walks nodes depth-first: with PreOrder each node before its children, else each node
+    /// after them.
+    template <bool PreOrder, bool IsConst>
+    class basic_order_iterator
+        : public basic_stepping_iterator<basic_order_iterator<PreOrder, IsConst>, IsConst> {
+        using base = basic_stepping_iterator<basic_order_iterator, IsConst>;
         friend base;
 
       public:
-        basic_pre_order_iterator() noexcept = default;
-        explicit basic_pre_order_iterator(node_type* n) noexcept : base(n) {}
+        basic_order_iterator() noexcept = default;
+        explicit basic_order_iterator(node_type* n) noexcept : base(n) {}
+        /// On the same node; the flag carries over within one order only.
+        template <bool P, bool C, enable_if_convertible<C, IsConst> = 0>
+        basic_order_iterator(const basic_order_iterator<P, C>& other) noexcept
+            : base(other.node, P == PreOrder && other.skip_current_children) {}
+        /// On a node: that node. At the end of a sibling range: in pre-order the node that
+        /// follows the range's parent and its whole subtree, in post-order the parent itself,
+        /// which follows its last child.
         template <bool C, enable_if_convertible<C, IsConst> = 0>
-        basic_pre_order_iterator(const basic_pre_order_iterator<C>& other) noexcept
-            : base(other.node, other.skip_current_children) {}
-        template <bool C, enable_if_convertible<C, IsConst> = 0>
-        basic_pre_order_iterator(const basic_post_order_iterator<C>& other) noexcept
-            : base(other.node) {}
-        /// On a node: that node. At the end of a sibling range: the node that follows the
-        /// range's parent and its whole subtree in pre-order.
-        template <bool C, enable_if_convertible<C, IsConst> = 0>
-        basic_pre_order_iterator(const basic_sibling_iterator<C>& other) noexcept
-            : base(other.node) {
-            if (this->node == nullptr && other.range_parent() != nullptr)
-                this->node = pre_next(other.range_parent(), true);
-        }
+        basic_order_iterator(const basic_sibling_iterator<C>& other) noexcept
+            : base(other.node != nullptr || other.range_parent() == nullptr ? other.node
+                   : PreOrder ? pre_next(other.range_parent(), true)
+                              : other.range_parent()) {}
 
       private:
-        void forward() noexcept { this->walk(step_into<true>); }
-        void backward() noexcept { this->walk(step_out<false>); }
-    };
-
-    /// Walks nodes depth-first, each node after its children.
-    template <bool IsConst>
-    class basic_post_order_iterator
-        : public basic_stepping_iterator<basic_post_order_iterator<IsConst>, IsConst> {
-        using base = basic_stepping_iterator<basic_post_order_iterator, IsConst>;
-        friend base;
-
-      public:
-        basic_post_order_iterator() noexcept = default;
-        explicit basic_post_order_iterator(node_type* n) noexcept : base(n) {}
-        template <bool C, enable_if_convertible<C, IsConst> = 0>
-        basic_post_order_iterator(const basic_post_order_iterator<C>& other) noexcept
-            : base(other.node, other.skip_current_children) {}
-        template <bool C, enable_if_convertible<C, IsConst> = 0>
-        basic_post_order_iterator(const basic_pre_order_iterator<C>& other) noexcept
-            : base(other.node) {}
-        /// On a node: that node. At the end of a sibling range: the range's parent, which
-        /// follows its last child in post-order.
-        template <bool C, enable_if_convertible<C, IsConst> = 0>
-        basic_post_order_iterator(const basic_sibling_iterator<C>& other) noexcept
-            : base(other.node != nullptr ? other.node : other.range_parent()) {}
-
-      private:
-        void forward() noexcept { this->walk(step_out<true>); }
-        void backward() noexcept { this->walk(step_into<false>); }
+        void forward() noexcept { this->walk(PreOrder ? step_into<true> : step_out<true>); }
+        void backward() noexcept { this->walk(PreOrder ? step_out<false> : step_into<false>); }
     };
 
     /// Walks the children of one parent in order. Past the last child the node is null (for
@@ -309,11 +284,8 @@ class CRk32Tree {
         template <bool C, enable_if_convertible<C, IsConst> = 0>
         basic_sibling_iterator(const basic_sibling_iterator<C>& other) noexcept
             : base(other.node), parent_(other.range_parent()) {}
-        template <bool C, enable_if_convertible<C, IsConst> = 0>
-        basic_sibling_iterator(const basic_pre_order_iterator<C>& other) noexcept
-            : base(other.node), parent_(other.node ? other.node->parent : nullptr) {}
-        template <bool C, enable_if_convertible<C, IsConst> = 0>
-        basic_sibling_iterator(const basic_post_order_iterator<C>& other) noexcept
+        template <bool P, bool C, enable_if_convertible<C, IsConst> = 0>
+        basic_sibling_iterator(const basic_order_iterator<P, C>& other) noexcept
             : base(other.node), parent_(other.node ? other.node->parent : nullptr) {}
 
         /// The parent whose children this iterator runs over (null for top-level nodes).
