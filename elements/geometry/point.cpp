@@ -7,10 +7,7 @@
 #include "vdxml/vocabulary.h"
 
 long CVdXmlPoint::Create(const CVdXmlNode& parent, const VDXML_POINT& point) {
-    if (point.Name.empty()) return E_FAIL;
-    long hr = CreateElement(parent, VdXml::tagPoint);
-    if (FAILED(hr)) return hr;
-    hr = CVdXmlNode::InsertItemName(point);
+    const long hr = CreateNamedElement(parent, VdXml::tagPoint, point);
     if (FAILED(hr)) return hr;
     return vdxml_elements::EntrySequence(*this, hr)
         .Enumerated(VdXml::tagClass, point.Class, VdXml::enumPointClass)

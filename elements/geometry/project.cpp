@@ -8,10 +8,7 @@
 using vdxml_elements::EntrySequence;
 
 long CVdXmlProject::Create(const CVdXmlNode& parent, const VDXML_PROJECT& project) {
-    if (project.Name.empty()) return E_FAIL;
-    long hr = CreateElement(parent, VdXml::tagProject);
-    if (FAILED(hr)) return hr;
-    hr = CVdXmlNode::InsertItemName(project);
+    const long hr = CreateNamedElement(parent, VdXml::tagProject, project);
     if (FAILED(hr)) return hr;
 
     EntrySequence entries(*this, hr);
