@@ -35,7 +35,7 @@ const std::string& FileCreatedTag() {
     return tag;
 }
 
-class StreamWalk final : public VdXmlEngine::XmlEventHandler {
+class StreamWalk final : public vdxml_engine::XmlEventHandler {
   public:
     StreamWalk(IVdXmlNotifications* callback, VdXml::_CURRENCYTABLE& table, bool complete)
         : m_callback(callback), m_table(table), m_complete(complete) {}
@@ -321,10 +321,10 @@ long CVdXmlParser::ParseStream(const char* fileName, unsigned long options) {
     }
     StreamWalk walk(m_pCallback, m_table, (options & VDXML_READ_COMPLETE) != 0);
     XmlParseError error;
-    const VdXmlEngine::StreamEnd end = VdXmlEngine::StreamFile(fileName, walk, error);
+    const vdxml_engine::StreamEnd end = vdxml_engine::StreamFile(fileName, walk, error);
     m_fileCreated = walk.FileCreated();
-    if (end == VdXmlEngine::StreamEnd::Complete) return S_OK;
-    if (end == VdXmlEngine::StreamEnd::Stopped && walk.OutOfOrder()) {
+    if (end == vdxml_engine::StreamEnd::Complete) return S_OK;
+    if (end == vdxml_engine::StreamEnd::Stopped && walk.OutOfOrder()) {
         m_parseError.status = VDXML_E_OUT_OF_ORDER;
         m_parseError.line = walk.OutOfOrderLine();
         m_parseError.reason =

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "vdxml/backend.h"
+#include "vdxml/export.h"
 #include "vdxml/platform/bstr.h"
 #include "vdxml/records.h"
 
@@ -52,7 +53,7 @@ enum VDXML_READ_OPTION : unsigned long {
 };
 
 /// Where and why the last ParseStream stopped short of the end of its file.
-struct VDXML_PARSE_ERROR {
+struct VDXML_API VDXML_PARSE_ERROR {
     long status = S_OK;  ///< the status ParseStream returned
     long line = 0;       ///< 1-based line of the fault; 0 when not known (a file error)
     long column = 0;     ///< 1-based column; 0 when not known
@@ -66,7 +67,7 @@ namespace VdXml {
 /// whoever sends the notification (the parser, or the record tree while replaying): a
 /// callback that wants to keep one copies it; it neither keeps the pointer nor changes the
 /// slots. The layout is part of the callback interface and never changes.
-struct _CURRENCYTABLE {
+struct VDXML_API _CURRENCYTABLE {
     VDXML_BASE* pReserved = nullptr;                             ///< Never set.
     VDXML_ROOT* pRoot = nullptr;                                 ///< "Company"
     VDXML_PROJECT* pProject = nullptr;                           ///< "Project"
@@ -91,7 +92,7 @@ struct _CURRENCYTABLE {
 /// receives the table of current records; the result is ignored by every sender. An open
 /// notification always comes before those of the element's descendants and its close
 /// notification after them; during the close notification the record is still in its slot.
-class IVdXmlNotifications {
+class VDXML_API IVdXmlNotifications {
   public:
     /// The root element "Company" opened.
     virtual int OnVdXmlBegin(VdXml::_CURRENCYTABLE* table) = 0;
@@ -176,7 +177,7 @@ class IVdXmlNotifications {
 /// it held before the element was opened: records left behind by an abandoned element are
 /// freed, and an element nested in one of its own kind ("Pnt" in "Pnt") hides the outer
 /// record only while it is open. So between two parses every slot is null.
-class CVdXmlParser {
+class VDXML_API CVdXmlParser {
   public:
     /// A handler of one element kind: the element, the callback (may be null) and the table.
     using Handler = long (*)(VDXML_ELEMENT& element, IVdXmlNotifications* callback,

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "vdxml/export.h"
 #include "vdxml/parser.h"
 #include "vdxml/tree.h"
 
@@ -37,7 +38,7 @@
 /// - The tree is only built by the notifications of a parse or a replay, so its depth is that
 ///   of the files' elements, which the engine bounds (see CVdXmlParser); replaying recurses
 ///   once per level.
-class CVdXmlTree : public IVdXmlNotifications {
+class VDXML_API CVdXmlTree : public IVdXmlNotifications {
   public:
     /// The tree of record pointers; the records are owned by CVdXmlTree, not by the tree.
     using Tree = CRk32Tree<VDXML_BASE*>;
