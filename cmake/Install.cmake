@@ -8,6 +8,16 @@ install(TARGETS vdxml EXPORT vdxmlTargets
 install(DIRECTORY include/vdxml DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(EXPORT vdxmlTargets NAMESPACE vdxml:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/vdxml)
 
+# A static library passes libxml2 on to whatever links it; a shared one keeps it to itself.
+get_target_property(VDXML_LIBRARY_TYPE vdxml TYPE)
+if(VDXML_LIBRARY_TYPE STREQUAL "SHARED_LIBRARY")
+    set(VDXML_PASSES_ON_LIBXML2 OFF)
+    set(VDXML_PC_REQUIRES "Requires.private: libxml-2.0")
+else()
+    set(VDXML_PASSES_ON_LIBXML2 ON)
+    set(VDXML_PC_REQUIRES "Requires: libxml-2.0")
+endif()
+
 configure_package_config_file(cmake/vdxmlConfig.cmake.in
     ${PROJECT_BINARY_DIR}/vdxmlConfig.cmake
     INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/vdxml)
@@ -33,4 +43,9 @@ set(CPACK_PACKAGE_NAME vdxml)
 set(CPACK_PACKAGE_CONTACT "vdxml maintainers <vdxml@localhost>")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libxml2")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# A shared build ships libvdxml.so with its symbolic links and the tool that uses it; the
+# package then declares the library for dpkg (shlibs) and has ldconfig run on installation.
+if(VDXML_LIBRARY_TYPE STREQUAL "SHARED_LIBRARY")
+    set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+endif()
 include(CPack)

@@ -1,7 +1,7 @@
 #include "core/dom_doc.h"
 
 #include "core/file_replacement.h"
-#include "vdxml/engine/factory.h"
+#include "engine/factory.h"
 
 bool CVdXmlDomDoc::IsSameDocument(IVdXmlDoc* other) const {
     if (!other || other->GetDocType() != DOCTYPE_DOM) return false;
@@ -10,11 +10,7 @@ bool CVdXmlDomDoc::IsSameDocument(IVdXmlDoc* other) const {
     return m_document && theirs && IsSameComObject(m_document, theirs);
 }
 
-long CVdXmlDomDoc::Create() {
-    long hr = CreateEngineObject(m_document, L"MsXml2.DomDocument.4.0");
-    if (FAILED(hr)) hr = CreateEngineObject(m_document, L"MsXml2.DomDocument");
-    return hr;
-}
+long CVdXmlDomDoc::Create() { return CreateEngineObject(m_document, L"MsXml2.DomDocument"); }
 
 long CVdXmlDomDoc::SetFileName(const _bstr_t& name) {
     if (!m_document || name.empty()) return E_FAIL;

@@ -10,14 +10,14 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "vdxml/platform/files.h"
+#include "platform/files.h"
 #include "vdxml/platform/status.h"
 
 namespace {
 
 long StatusOf(int err) {
-    const unsigned long code = VdXmlPlatform::Win32ErrorFromErrno(err);
-    VdXmlPlatform::SetLastError(code);
+    const unsigned long code = vdxml_platform::Win32ErrorFromErrno(err);
+    vdxml_platform::SetLastError(code);
     return HRESULT_FROM_WIN32(code);
 }
 

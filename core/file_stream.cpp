@@ -6,14 +6,14 @@
 #include <cerrno>
 #include <string>
 
+#include "platform/files.h"
 #include "vdxml/platform/bstr.h"
-#include "vdxml/platform/files.h"
 
 namespace {
 // The failure of the last system call as a status, recorded as the thread's last error too.
 long LastSystemError() {
-    const unsigned long code = VdXmlPlatform::Win32ErrorFromErrno(errno);
-    VdXmlPlatform::SetLastError(code);
+    const unsigned long code = vdxml_platform::Win32ErrorFromErrno(errno);
+    vdxml_platform::SetLastError(code);
     return HRESULT_FROM_WIN32(code);
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/fixed_text.h"
-#include "vdxml/platform/codepage.h"
+#include "platform/codepage.h"
 
 namespace {
 // Largest precision that still changes the text of a double; larger requests are cut to it.
@@ -173,12 +173,12 @@ long CVdXmlNode::InsertEnumeratedSigned(const _bstr_t& name, long value,
 
 void CVdXmlNode::ReplaceSpecialCharacters(_bstr_t& text) const {
     if (IsPlainText(text.view())) return;  // nothing for the code page to change
-    std::string bytes = VdXmlPlatform::WideToAnsi(text.view());
+    std::string bytes = vdxml_platform::WideToAnsi(text.view());
     for (char& b : bytes) {
         const auto u = static_cast<unsigned char>(b);
         if (u < 0x20 || u == 0x7F || u == 0x81 || u == 0x8D || u == 0x8F || u == 0x90 ||
             u == 0x9D || u == 0xAD)
             b = ' ';
     }
-    text = _bstr_t(VdXmlPlatform::AnsiToWide(bytes));
+    text = _bstr_t(vdxml_platform::AnsiToWide(bytes));
 }

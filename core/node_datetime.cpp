@@ -146,22 +146,29 @@ long CVdXmlNode::InsertEntryDateTimeTm(const _bstr_t& name, const tm& t, double 
     return InsertFormatted(name, buffer, &all);
 }
 
-long CVdXmlNode::InsertEntryDateTimeMjd(const _bstr_t& name, double mjd,
-                                        const std::list<VDXML_ATTRIBUTE>* attrs) const {
-    if (!MjdInRange(mjd)) return E_FAIL;  // no calendar date to write
+namespace {
+// A date-time entry from a count of days, which convert turns into calendar fields and the
+// fraction of a second; E_FAIL, writing nothing, when the count has no calendar date.
+long InsertDayCount(const CVdXmlNode& node, const _bstr_t& name, double days, bool hasDate,
+                    void (CVdXmlNodeBase::*convert)(double, tm&, double&) const,
+                    const std::list<VDXML_ATTRIBUTE>* attrs) {
+    if (!hasDate) return E_FAIL;
     tm t;
     double fraction = 0.0;
-    DateTimeFromMjd(mjd, t, fraction);
-    return InsertEntryDateTimeTm(name, t, fraction, attrs);
+    (node.*convert)(days, t, fraction);
+    return node.InsertEntryDateTimeTm(name, t, fraction, attrs);
+}
+}  // namespace
+
+long CVdXmlNode::InsertEntryDateTimeMjd(const _bstr_t& name, double mjd,
+                                        const std::list<VDXML_ATTRIBUTE>* attrs) const {
+    return InsertDayCount(*this, name, mjd, MjdInRange(mjd), &CVdXmlNode::DateTimeFromMjd, attrs);
 }
 
 long CVdXmlNode::InsertEntryDateTimeOle(const _bstr_t& name, double oleDate,
                                         const std::list<VDXML_ATTRIBUTE>* attrs) const {
-    if (!OleInRange(oleDate)) return E_FAIL;
-    tm t;
-    double fraction = 0.0;
-    DateTimeFromOle(oleDate, t, fraction);
-    return InsertEntryDateTimeTm(name, t, fraction, attrs);
+    return InsertDayCount(*this, name, oleDate, OleInRange(oleDate), &CVdXmlNode::DateTimeFromOle,
+                          attrs);
 }
 
 long CVdXmlNode::InsertEntryTimeSpanMjd(const _bstr_t& name, double days,

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/codepage.h"
+#include "platform/files.h"
 #include "vdxml/enum_text.h"
-#include "vdxml/platform/codepage.h"
-#include "vdxml/platform/files.h"
 #include "vdxml/vocabulary.h"
 
 namespace {
@@ -66,12 +66,12 @@ long CVdXmlRoot::Initialize(IVdXmlDoc::enmDocType docType, const _bstr_t& fileNa
 
     if (!NamespacePrefix.empty()) {
         // The selection namespace declaration must fit the fixed 259-character buffer.
-        const std::string prefix = VdXmlPlatform::WideToAnsi(NamespacePrefix.view());
-        const std::string uri = VdXmlPlatform::WideToAnsi(NamespaceURI.view());
+        const std::string prefix = vdxml_platform::WideToAnsi(NamespacePrefix.view());
+        const std::string uri = vdxml_platform::WideToAnsi(NamespaceURI.view());
         const std::string text = "xmlns:" + prefix + "='" + uri + "'";
         if (text.size() > 259) return E_FAIL;
         hr = m_doc->SetProperty(VdXml::xmlPropSelectionNamespaces,
-                                _variant_t(_bstr_t(VdXmlPlatform::AnsiToWide(text))));
+                                _variant_t(_bstr_t(vdxml_platform::AnsiToWide(text))));
         if (FAILED(hr)) return hr;
     }
     if (!SelectionLanguage.empty())
@@ -80,7 +80,7 @@ long CVdXmlRoot::Initialize(IVdXmlDoc::enmDocType docType, const _bstr_t& fileNa
 }
 
 long CVdXmlRoot::GenerateTempFilename(_bstr_t& name) {
-    std::string dir = VdXmlPlatform::TempDirectory();
+    std::string dir = vdxml_platform::TempDirectory();
     if (dir.size() > 247) return E_FAIL;
     dir += "~Rpt/";
     ::mkdir(dir.c_str(), 0777);  // an existing folder is fine
@@ -90,7 +90,7 @@ long CVdXmlRoot::GenerateTempFilename(_bstr_t& name) {
         if (file.size() > 8) file.resize(8);  // the file part is cut to eight bytes
         const std::string candidate = dir + file;
         if (!FileExists(candidate)) {
-            name = _bstr_t(VdXmlPlatform::AnsiToWide(candidate));
+            name = _bstr_t(vdxml_platform::AnsiToWide(candidate));
             return S_OK;
         }
         if (n == 9999) return E_FAIL;  // every name that fits eight bytes is taken

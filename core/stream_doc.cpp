@@ -1,6 +1,6 @@
 #include "core/stream_doc.h"
 
-#include "vdxml/engine/factory.h"
+#include "engine/factory.h"
 
 namespace {
 // Runs an action when the scope is left, also when the engine raised on the way.
@@ -38,11 +38,9 @@ bool CVdXmlStreamDoc::IsSameDocument(IVdXmlDoc* other) const {
 }
 
 long CVdXmlStreamDoc::Create() {
-    long hr = CreateEngineObject(m_writer, L"MsXml2.MXXMLWriter.4.0");
-    if (FAILED(hr)) hr = CreateEngineObject(m_writer, L"MsXml2.MXXMLWriter");
+    long hr = CreateEngineObject(m_writer, L"MsXml2.MXXMLWriter");
     if (FAILED(hr)) return hr;
-    hr = CreateEngineObject(m_attributes, L"MsXml2.SAXAttributes.4.0");
-    if (FAILED(hr)) hr = CreateEngineObject(m_attributes, L"MsXml2.SAXAttributes");
+    hr = CreateEngineObject(m_attributes, L"MsXml2.SAXAttributes");
     if (m_attributes) {
         m_content.QueryFrom(m_writer);
         m_lexical.QueryFrom(m_writer);

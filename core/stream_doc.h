@@ -9,8 +9,8 @@
 #include <deque>
 
 #include "core/file_replacement.h"
+#include "engine/sax.h"
 #include "vdxml/backend.h"
-#include "vdxml/engine/sax.h"
 #include "vdxml/file_stream.h"
 
 class CVdXmlStreamDoc : public IVdXmlDoc {

@@ -171,7 +171,7 @@ long AssignUtf8(std::string_view utf8, bool isDateTime, VDXML_PARSE_NODEDATA::en
                 break;
         }
     }
-    return AssignText(VdXmlEngine::TypedValueOfText(utf8, isDateTime).ToString(), format, data,
+    return AssignText(vdxml_engine::TypedValueOfText(utf8, isDateTime).ToString(), format, data,
                       dotDecimal);
 }
 

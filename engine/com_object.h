@@ -5,7 +5,7 @@
 #include "vdxml/platform/com_error.h"
 #include "vdxml/platform/unknown.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 /// Answers QueryInterface for self, which implements First and Others. First also stands for
 /// IUnknown, so every IUnknown pointer obtained from the object is the same address.
@@ -33,4 +33,4 @@ long QueryInterfaceOf(Self* self, REFIID riid, void** object) {
     throw _com_error(hr, _bstr_t(description));
 }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -6,7 +6,7 @@
 #include "engine/xml_declaration.h"
 #include "engine/xml_text.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 // Node kinds that may be moved below another node; DTDs and declarations stay where libxml2
@@ -70,7 +70,10 @@ IXMLDOMNodePtr DomDocument::AppendChild(xmlNodePtr parent, IXMLDOMNode* child) {
     for (xmlNodePtr ancestor = parent; ancestor; ancestor = ancestor->parent)
         if (ancestor == node) ThrowError(E_FAIL, L"a node cannot be appended below itself");
 
-    if (node->parent) xmlUnlinkNode(node);
+    if (node->parent)
+        xmlUnlinkNode(node);
+    else
+        --m_detachedTops;  // a subtree of its own joins another
     LinkLast(parent, node);
     BindNamespaces(node);
     return IXMLDOMNodePtr(child);
@@ -104,4 +107,4 @@ void DomDocument::ApplyDeclaration(xmlNodePtr instruction) {
     m_tree->MarkDeclared();
 }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

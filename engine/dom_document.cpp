@@ -6,7 +6,7 @@
 #include "engine/xml_declaration.h"
 #include "engine/xml_text.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 constexpr const wchar_t* kSelectionNamespaces = L"SelectionNamespaces";
@@ -43,19 +43,20 @@ bool SubtreeHasNodeObject(xmlNodePtr top) {
     return false;
 }
 
-// Gives a new libxml2 node its node object; the node is freed when that fails.
+}  // namespace
+
 template <class Object, class Ptr>
-Ptr NewNodeObject(DomDocument* owner, xmlNodePtr node) {
+Ptr DomDocument::NewDetachedNode(xmlNodePtr node) {
     if (!node) ThrowError(E_OUTOFMEMORY, L"out of memory while creating a node");
     try {
-        return Ptr(new Object(owner, node), false);
+        Ptr object(new Object(this, node), false);
+        ++m_detachedTops;
+        return object;
     } catch (const std::bad_alloc&) {
         xmlFreeNode(node);
         ThrowError(E_OUTOFMEMORY, L"out of memory while creating a node");
     }
 }
-
-}  // namespace
 
 DomDocument::DomDocument()
     : NodeMethods<IXMLDOMDocument2>(this, nullptr), m_tree(std::make_unique<DomTree>()) {
@@ -102,11 +103,15 @@ IXMLDOMNodePtr DomDocument::Wrap(xmlNodePtr node) {
 
 void DomDocument::NodeObjectDestroyed(xmlNodePtr node) {
     --m_nodeObjects;
+    // Nodes in a tree belong to it; a detached subtree goes with its last node object. Without
+    // detached subtrees, the common case while a document is built or read, every node is in
+    // a tree and there is nothing to look for.
+    if (m_detachedTops == 0) return;
     xmlNodePtr top = node;
     while (top->parent) top = top->parent;
-    // Nodes in a tree belong to it; a detached subtree goes with its last node object.
     if (top->type == XML_DOCUMENT_NODE || SubtreeHasNodeObject(top)) return;
     xmlFreeNode(top);
+    --m_detachedTops;
 }
 
 void DomDocument::ReplaceTree(std::unique_ptr<DomTree> tree) {
@@ -135,17 +140,16 @@ IXMLDOMNodePtr DomDocument::createNode(const _variant_t& type, const _bstr_t& na
     xmlNsPtr ns =
         namespaceURI.empty() ? nullptr : m_tree->PendingNamespace(prefix, namespaceURI.view());
     const xmlChar* local = AsXml(qname) + (colon == std::string::npos ? 0 : colon + 1);
-    return NewNodeObject<ElementNode, IXMLDOMNodePtr>(
-        this, xmlNewDocNode(m_tree->Doc(), ns, local, nullptr));
+    return NewDetachedNode<ElementNode, IXMLDOMNodePtr>(
+        xmlNewDocNode(m_tree->Doc(), ns, local, nullptr));
 }
 
 IXMLDOMTextPtr DomDocument::createTextNode(const _bstr_t& data) {
     ToUtf8(m_valueBuffer, data.view());
     if (m_valueBuffer.size() > static_cast<std::size_t>(INT_MAX))
         ThrowError(E_INVALIDARG, L"the text is too long");
-    return NewNodeObject<TextNode, IXMLDOMTextPtr>(
-        this, xmlNewDocTextLen(m_tree->Doc(), AsXml(m_valueBuffer),
-                               static_cast<int>(m_valueBuffer.size())));
+    return NewDetachedNode<TextNode, IXMLDOMTextPtr>(xmlNewDocTextLen(
+        m_tree->Doc(), AsXml(m_valueBuffer), static_cast<int>(m_valueBuffer.size())));
 }
 
 IXMLDOMProcessingInstructionPtr DomDocument::createProcessingInstruction(const _bstr_t& target,
@@ -161,8 +165,8 @@ IXMLDOMProcessingInstructionPtr DomDocument::createProcessingInstruction(const _
     if (isDeclaration && !ParseXmlDeclaration(data.view()))
         ThrowError(E_INVALIDARG, L"not a valid XML declaration");
     ToUtf8(m_valueBuffer, data.view());
-    return NewNodeObject<PiNode, IXMLDOMProcessingInstructionPtr>(
-        this, xmlNewDocPI(m_tree->Doc(), AsXml(m_nameBuffer), AsXml(m_valueBuffer)));
+    return NewDetachedNode<PiNode, IXMLDOMProcessingInstructionPtr>(
+        xmlNewDocPI(m_tree->Doc(), AsXml(m_nameBuffer), AsXml(m_valueBuffer)));
 }
 
 void DomDocument::setProperty(const _bstr_t& name, const _variant_t& value) {
@@ -187,4 +191,4 @@ IXMLDOMElementPtr DomDocument::GetdocumentElement() {
     return IXMLDOMElementPtr(root);
 }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

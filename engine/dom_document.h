@@ -9,7 +9,7 @@
 #include "engine/dom_node.h"
 #include "engine/dom_tree.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 class DomDocument final : public NodeMethods<IXMLDOMDocument2> {
   public:
@@ -52,12 +52,19 @@ class DomDocument final : public NodeMethods<IXMLDOMDocument2> {
     void ReplaceTree(std::unique_ptr<DomTree> tree);
     bool FinishLoad(xmlDocPtr parsed);
     void ApplyDeclaration(xmlNodePtr instruction);
+    /// Gives a new libxml2 node, not yet in a tree, its node object; the node is freed when
+    /// that fails.
+    template <class Object, class Ptr>
+    Ptr NewDetachedNode(xmlNodePtr node);
     void CheckDocumentChild(xmlNodePtr child);
 
     unsigned long m_refs = 1;
     std::unique_ptr<DomTree> m_tree;
     std::vector<std::unique_ptr<DomTree>> m_retiredTrees;
     std::size_t m_nodeObjects = 0;
+    /// Nodes made by createNode and the like that head a subtree of their own: not yet
+    /// appended, or below nothing since.
+    std::size_t m_detachedTops = 0;
     _bstr_t m_selectionNamespaces;
     _bstr_t m_selectionLanguage;
     XmlParseError m_parseError;
@@ -68,4 +75,4 @@ class DomDocument final : public NodeMethods<IXMLDOMDocument2> {
 /// A new document with one reference, as the object factory hands it out.
 IUnknown* CreateDomDocument();
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -6,7 +6,7 @@
 #include "engine/xml_save.h"
 #include "engine/xml_text.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 // A file name argument: a non-empty string.
@@ -48,4 +48,4 @@ bool DomDocument::FinishLoad(xmlDocPtr parsed) {
     return true;
 }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -6,7 +6,7 @@
 #include "engine/namespaces.h"
 #include "engine/xml_text.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 // A qualified name split in place: the buffer's colon is replaced by a terminator.
@@ -109,4 +109,4 @@ _variant_t ElementMethods::getAttribute(const _bstr_t& name) {
     return _variant_t();
 }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -4,7 +4,7 @@
 #include "engine/dom_text.h"
 #include "engine/xml_text.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 DOMNodeType NodeTypeOf(const xmlNode* node) {
     switch (node->type) {
@@ -134,4 +134,4 @@ template class NodeObject<NodeMethods<IXMLDOMText>>;
 template class NodeObject<NodeMethods<IXMLDOMProcessingInstruction>>;
 template class NodeObject<NodeMethods<IXMLDOMNode>>;
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -13,7 +13,7 @@
 #include "engine/node_object_pool.h"
 #include "vdxml/engine/dom.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 class DomDocument;
 
@@ -110,4 +110,4 @@ DOMNodeType NodeTypeOf(const xmlNode* node);
 /// references, DTDs and declarations are leaves here).
 bool ShowsChildren(const xmlNode* node);
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -4,7 +4,7 @@
 #include "engine/xml_text.h"
 #include "vdxml/engine/dom.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 bool IsTextKind(const xmlNode* node) {
@@ -103,4 +103,4 @@ _variant_t TypedValueOfText(std::string_view utf8, bool isDateTime) {
     return _variant_t(FromUtf8(utf8));
 }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

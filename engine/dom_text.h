@@ -12,7 +12,7 @@
 #include "vdxml/platform/bstr.h"
 #include "vdxml/platform/variant.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 /// Appends the text of node (see above) to out as UTF-8.
 void AppendText(xmlNodePtr node, std::string& out);
@@ -32,4 +32,4 @@ _variant_t TypedValueOf(xmlNodePtr node);
 /// or not, as TypedValueOf gives it; for a streamed element, whose node is never built.
 _variant_t TypedValueOfText(std::string_view utf8, bool isDateTime);
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

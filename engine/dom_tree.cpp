@@ -7,7 +7,7 @@
 #include "engine/namespaces.h"
 #include "engine/xml_text.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 DomTree::DomTree() {
     EnsureLibxml();
@@ -62,4 +62,4 @@ _bstr_t DomTree::Name(const xmlChar* name) {
     return it->second;
 }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

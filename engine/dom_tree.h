@@ -12,7 +12,7 @@
 
 #include "vdxml/platform/bstr.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 class DomTree {
   public:
@@ -49,4 +49,4 @@ class DomTree {
     std::unordered_map<const xmlChar*, _bstr_t> m_names;
 };
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

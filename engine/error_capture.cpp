@@ -4,7 +4,7 @@
 
 #include "engine/libxml_setup.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 thread_local ErrorCapture* t_capture = nullptr;
@@ -46,4 +46,4 @@ void ErrorCapture::Record(const xmlError& error) {
         m_message.pop_back();
 }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 /// While alive, libxml2 errors raised on this thread are recorded here (the first one of
 /// error level or worse is kept) and nothing reaches stderr. Scopes may nest.
@@ -41,4 +41,4 @@ class ErrorCapture {
     std::string m_message;
 };
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

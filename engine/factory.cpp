@@ -1,5 +1,5 @@
 // The object factory: engine objects by ProgID, with a switch to make ProgIDs unavailable.
-#include "vdxml/engine/factory.h"
+#include "engine/factory.h"
 
 #include <mutex>
 #include <new>
@@ -9,8 +9,9 @@
 #include "engine/dom_document.h"
 #include "engine/mx_writer.h"
 #include "engine/sax_attributes.h"
+#include "engine/testing.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 struct Registration {
@@ -70,7 +71,22 @@ long CreateInstance(const wchar_t* progId, REFIID riid, void** object) {
     }
 }
 
-void SetProgIdAvailable(const wchar_t* progId, bool available) {
+long CreateInstanceAnyVersion(const wchar_t* name, REFIID riid, void** object) {
+    if (name) {
+        try {
+            const long hr = CreateInstance((std::wstring(name) + L".4.0").c_str(), riid, object);
+            if (SUCCEEDED(hr)) return hr;
+        } catch (const std::bad_alloc&) {
+            return E_OUTOFMEMORY;
+        }
+    }
+    return CreateInstance(name, riid, object);
+}
+
+}  // namespace vdxml_engine
+
+void VdXmlTestingSetProgIdAvailable(const wchar_t* progId, bool available) {
+    using namespace vdxml_engine;
     if (!progId) return;
     std::wstring key = Normalised(progId);
     std::lock_guard<std::mutex> lock(g_mutex);
@@ -80,9 +96,8 @@ void SetProgIdAvailable(const wchar_t* progId, bool available) {
         DisabledProgIds().insert(std::move(key));
 }
 
-void ResetProgIds() {
+void VdXmlTestingResetProgIds() {
+    using namespace vdxml_engine;
     std::lock_guard<std::mutex> lock(g_mutex);
     DisabledProgIds().clear();
 }
-
-}  // namespace VdXmlEngine

@@ -7,13 +7,13 @@
 #include <cstring>
 
 #include "engine/xml_text.h"
-#include "vdxml/platform/files.h"
+#include "platform/files.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 void SystemError(XmlParseError& error, int err, const char* what) {
-    error.errorCode = HRESULT_FROM_WIN32(VdXmlPlatform::Win32ErrorFromErrno(err));
+    error.errorCode = HRESULT_FROM_WIN32(vdxml_platform::Win32ErrorFromErrno(err));
     error.line = 0;
     error.linepos = 0;
     error.reason = FromUtf8(std::string(what) + ": " + std::strerror(err));
@@ -63,4 +63,4 @@ void ApplyParseProtections(xmlParserCtxtPtr context, int extraOptions) {
     context->validate = 0;
 }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

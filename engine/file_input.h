@@ -8,7 +8,7 @@
 
 #include "vdxml/engine/dom.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 /// An open file that libxml2 reads block by block; closed by the destructor.
 class FileInput {
@@ -40,4 +40,4 @@ class FileInput {
 /// and size limits stay on (XML_PARSE_HUGE is never set).
 void ApplyParseProtections(xmlParserCtxtPtr context, int extraOptions = 0);
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

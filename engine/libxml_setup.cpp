@@ -4,7 +4,7 @@
 
 #include <mutex>
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 thread_local bool t_blockExternalLoads = false;
@@ -35,4 +35,4 @@ ExternalLoadBlock::ExternalLoadBlock() : m_previous(t_blockExternalLoads) {
 
 ExternalLoadBlock::~ExternalLoadBlock() { t_blockExternalLoads = m_previous; }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -2,7 +2,7 @@
 // parses: while it is active, nothing outside the text being parsed is ever loaded.
 #pragma once
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 /// Initialises libxml2 once per process (safe to call from any thread, cheap after the first
 /// call) and installs the external-resource guard.
@@ -22,4 +22,4 @@ class ExternalLoadBlock {
     bool m_previous;
 };
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -5,7 +5,7 @@
 #include "engine/com_object.h"
 #include "engine/xml_text.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 void ToValidName(std::string& out, const _bstr_t& name, const wchar_t* complaint) {
@@ -142,4 +142,4 @@ void MxWriter::comment(const _bstr_t& text) {
     output.Write("-->", 3);
 }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -12,10 +12,10 @@
 #include <memory>
 #include <string>
 
+#include "engine/sax.h"
 #include "engine/stream_output.h"
-#include "vdxml/engine/sax.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 class MxWriter final : public IMXWriter, public ISAXContentHandler, public ISAXLexicalHandler {
   public:
@@ -63,4 +63,4 @@ class MxWriter final : public IMXWriter, public ISAXContentHandler, public ISAXL
 /// A new writer with one reference, as the object factory hands it out.
 IUnknown* CreateMxWriter();
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -2,7 +2,7 @@
 
 #include "engine/com_object.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 char g_pendingMarker;
@@ -98,4 +98,4 @@ void BindNamespaces(xmlNodePtr appended) {
     }
 }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -9,7 +9,7 @@
 
 #include <libxml/tree.h>
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 void MarkPending(xmlNsPtr ns);
 bool IsPending(const xmlNs* ns);
@@ -27,4 +27,4 @@ xmlNsPtr Declare(xmlNodePtr element, const xmlChar* href, const xmlChar* prefix)
 /// none fits). Other node kinds are left alone.
 void BindNamespaces(xmlNodePtr appended);
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -15,7 +15,7 @@
 #define VDXML_NODE_POOL 1
 #endif
 
-namespace VdXmlEngine::NodeObjectPool {
+namespace vdxml_engine::NodeObjectPool {
 namespace {
 
 struct FreeBlock {
@@ -69,4 +69,4 @@ void Give(void* memory, std::size_t size) noexcept {
     ++t_free.count;
 }
 
-}  // namespace VdXmlEngine::NodeObjectPool
+}  // namespace vdxml_engine::NodeObjectPool

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-namespace VdXmlEngine::NodeObjectPool {
+namespace vdxml_engine::NodeObjectPool {
 
 /// The largest object served from the pool; larger ones go to the allocator directly.
 constexpr std::size_t kBlockSize = 64;
@@ -15,4 +15,4 @@ void* Take(std::size_t size);
 /// Returns memory from Take with the same size.
 void Give(void* memory, std::size_t size) noexcept;
 
-}  // namespace VdXmlEngine::NodeObjectPool
+}  // namespace vdxml_engine::NodeObjectPool

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -83,4 +83,4 @@ bool ParseDateTime(std::string_view text, double& oleDate) {
     return true;
 }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

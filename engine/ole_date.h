@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 /// Reads "YYYY-MM-DD", optionally followed by "Thh:mm", ":ss" and a fraction ".f..." of the
 /// second (surrounding white space is ignored), as an OLE Automation date: days since
@@ -12,4 +12,4 @@ namespace VdXmlEngine {
 /// such a date-time or names a day or time that does not exist.
 bool ParseDateTime(std::string_view text, double& oleDate);
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -2,7 +2,7 @@
 
 #include "engine/com_object.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 IUnknown* CreateSaxAttributes() { return static_cast<IMXAttributes*>(new SaxAttributes()); }
 
@@ -35,4 +35,4 @@ _bstr_t SaxAttributes::getQName(int index) {
 
 _bstr_t SaxAttributes::getValue(int index) { return At(index).value; }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "vdxml/engine/sax.h"
+#include "engine/sax.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 class SaxAttributes final : public IMXAttributes, public ISAXAttributes {
   public:
@@ -46,4 +46,4 @@ class SaxAttributes final : public IMXAttributes, public ISAXAttributes {
 /// A new attribute collection with one reference, as the object factory hands it out.
 IUnknown* CreateSaxAttributes();
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -10,7 +10,7 @@
 #include "engine/libxml_setup.h"
 #include "engine/xml_text.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 // Writes all of data, as IStream::Write may take less than it is given.
@@ -87,4 +87,4 @@ void StreamOutput::WriteAttributeValue(const std::string& utf8) {
 
 void StreamOutput::Flush() { Check(xmlOutputBufferFlush(m_buffer)); }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

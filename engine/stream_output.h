@@ -10,7 +10,7 @@
 #include "vdxml/engine/stream.h"
 #include "vdxml/platform/com_ptr.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 class StreamOutput {
   public:
@@ -48,4 +48,4 @@ class StreamOutput {
     long m_failure = S_OK;
 };
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -1,6 +1,6 @@
 #include "engine/xml_declaration.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 bool IsSpace(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; }
@@ -83,4 +83,4 @@ std::optional<XmlDeclaration> ParseXmlDeclaration(std::wstring_view data) {
     return result;
 }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

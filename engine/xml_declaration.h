@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 struct XmlDeclaration {
     std::string version;   ///< always present
@@ -19,4 +19,4 @@ struct XmlDeclaration {
 /// declaration.
 std::optional<XmlDeclaration> ParseXmlDeclaration(std::wstring_view data);
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

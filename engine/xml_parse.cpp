@@ -12,7 +12,7 @@
 #include "engine/libxml_setup.h"
 #include "engine/xml_text.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 // Runs the parse on a context made by makeContext, inside the guards. Owns the context.
@@ -88,4 +88,4 @@ xmlDocPtr ParseText(const std::string& utf8, XmlParseError& error) {
         XML_PARSE_IGNORE_ENC, error);
 }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -9,7 +9,7 @@
 
 #include "vdxml/engine/dom.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 class ErrorCapture;
 
@@ -28,4 +28,4 @@ xmlDocPtr ParseFile(const std::string& path, XmlParseError& error);
 /// Parses UTF-8 text held in memory; an encoding named by its declaration is ignored.
 xmlDocPtr ParseText(const std::string& utf8, XmlParseError& error);
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

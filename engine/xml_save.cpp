@@ -9,9 +9,9 @@
 #include "engine/com_object.h"
 #include "engine/error_capture.h"
 #include "engine/xml_text.h"
-#include "vdxml/platform/files.h"
+#include "platform/files.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 // libxml2 reports a failing write callback on stderr, so the callback never fails: it keeps
@@ -31,7 +31,7 @@ int WriteFileBlock(void* context, const char* data, int length) {
 }
 
 [[noreturn]] void ThrowErrno(int err) {
-    ThrowError(HRESULT_FROM_WIN32(VdXmlPlatform::Win32ErrorFromErrno(err)),
+    ThrowError(HRESULT_FROM_WIN32(vdxml_platform::Win32ErrorFromErrno(err)),
                L"the document could not be written to the file");
 }
 
@@ -70,4 +70,4 @@ void SaveTree(xmlDocPtr doc, bool declared, const std::string& path) {
     if (written < 0 || closed < 0) ThrowError(E_FAIL, L"the document could not be serialised");
 }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

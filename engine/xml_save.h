@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 /// Writes doc to the file at path (UTF-8), replacing it. With declared, the XML declaration is
 /// written and the document's declared encoding used ("utf-16": little-endian after a
@@ -14,4 +14,4 @@ namespace VdXmlEngine {
 /// E_INVALIDARG for an encoding that libxml2 cannot write.
 void SaveTree(xmlDocPtr doc, bool declared, const std::string& path);
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -15,7 +15,7 @@
 #include "engine/xml_parse.h"
 #include "engine/xml_text.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 namespace {
 
 // The tree builder refuses a text node that grows beyond libxml2's text limit; a streamed read
@@ -233,4 +233,4 @@ StreamEnd StreamFile(const std::string& path, XmlEventHandler& handler, XmlParse
     return StreamEnd::Complete;
 }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

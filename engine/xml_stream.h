@@ -9,7 +9,7 @@
 
 #include "vdxml/engine/dom.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 /// Receives a document's elements and texts in document order. Each call returns true to go
 /// on, false to stop the read at once. A call that raises (_com_error, std::exception) stops the
@@ -42,4 +42,4 @@ enum class StreamEnd {
 /// 0, or 0xC00C0000 | libxml2's code with its line and column).
 StreamEnd StreamFile(const std::string& path, XmlEventHandler& handler, XmlParseError& error);
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

@@ -9,7 +9,7 @@
 
 #include "vdxml/platform/bstr.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 inline const xmlChar* AsXml(const std::string& utf8) {
     return reinterpret_cast<const xmlChar*>(utf8.c_str());
@@ -41,4 +41,4 @@ inline _bstr_t FromXml(const xmlChar* text) { return text ? _bstr_t(AsChars(text
 
 inline _bstr_t FromUtf8(std::string_view utf8) { return _bstr_t(Utf8ToWide(utf8)); }
 
-}  // namespace VdXmlEngine
+}  // namespace vdxml_engine

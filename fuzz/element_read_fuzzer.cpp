@@ -9,7 +9,7 @@
 #include "fuzz_support.h"
 #include "notification_check.h"
 #include "reading/element_kinds.h"
-#include "vdxml/engine/factory.h"
+#include "vdxml/root.h"
 
 namespace {
 
@@ -43,8 +43,10 @@ void ParseWithChecks(const std::string& path) {
 }
 
 void ReadEveryElementAsEveryKind(const std::string& path) {
+    const _vdxml_ptr<IVdXmlDoc> backEnd(VdXmlCreateBackEnd(IVdXmlDoc::DOCTYPE_DOM), false);
     IXMLDOMDocument2Ptr doc;
-    if (FAILED(CreateEngineObject(doc, L"MsXml2.DomDocument"))) return;
+    if (FAILED(backEnd->Create())) return;
+    backEnd->GetDomDocument(doc);
     std::vector<IXMLDOMNodePtr> elements;
     try {
         if (!doc->load(_variant_t(_bstr_t(path.c_str())))) return;

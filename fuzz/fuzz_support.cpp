@@ -8,8 +8,6 @@
 #include <fstream>
 #include <iterator>
 
-#include "vdxml/platform/files.h"
-
 namespace vdxml_fuzz {
 namespace {
 
@@ -28,7 +26,8 @@ void RemoveFolder() {
 const std::string& ScratchFolder() {
     std::string& folder = Folder();
     if (folder.empty()) {
-        std::string pattern = VdXmlPlatform::TempDirectory() + "vdxml-fuzz-XXXXXX";
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "vdxml-fuzz-XXXXXX").string();
         if (!mkdtemp(pattern.data())) Fail(__FILE__, __LINE__, "no scratch folder");
         folder = pattern;
         std::atexit(RemoveFolder);

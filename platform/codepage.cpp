@@ -1,9 +1,9 @@
-#include "vdxml/platform/codepage.h"
+#include "platform/codepage.h"
 
 #include <array>
 #include <cstdint>
 
-namespace VdXmlPlatform {
+namespace vdxml_platform {
 namespace {
 // Windows-1252 bytes 0x80-0x9F; the five bytes it leaves unassigned map to the C1 control
 // characters of the same value, so that every byte has a character and the round trip holds.
@@ -39,4 +39,4 @@ std::wstring AnsiToWide(std::string_view bytes) {
     return out;
 }
 
-}  // namespace VdXmlPlatform
+}  // namespace vdxml_platform

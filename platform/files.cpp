@@ -1,9 +1,9 @@
-#include "vdxml/platform/files.h"
+#include "platform/files.h"
 
 #include <cerrno>
 #include <cstdlib>
 
-namespace VdXmlPlatform {
+namespace vdxml_platform {
 namespace {
 thread_local unsigned long t_lastError = 0;
 }
@@ -58,4 +58,4 @@ unsigned long Win32ErrorFromErrno(int err) {
 unsigned long GetLastError() { return t_lastError; }
 void SetLastError(unsigned long code) { t_lastError = code; }
 
-}  // namespace VdXmlPlatform
+}  // namespace vdxml_platform

@@ -34,6 +34,11 @@ struct ElementKind {
     const ReadPlan& (*plan)();
     /// The reader's step after its rows, on a record of this kind.
     long (*finish)(VDXML_BASE& record, const vdxml_elements::ReadScratch& scratch);
+    /// The complete plan (rows by path, see elements/complete_rows.h); empty for kinds whose
+    /// readers restore every value they read.
+    const ReadPlan& (*complete)();
+    /// Copies from's values into to; both of this kind.
+    void (*assign)(VDXML_BASE& to, const VDXML_BASE& from);
 };
 
 /// Every kind that has a reader, in the order of the table's slots.
@@ -87,10 +92,17 @@ struct KindOf {
     static long Finish(VDXML_BASE& record, const vdxml_elements::ReadScratch& scratch) {
         return vdxml_elements::FinishRead(static_cast<Record&>(record), scratch);
     }
+    static const ReadPlan& Complete() {
+        static const ReadPlan plan = MakeCompletePlan<Record>();
+        return plan;
+    }
+    static void Assign(VDXML_BASE& to, const VDXML_BASE& from) {
+        static_cast<Record&>(to) = static_cast<const Record&>(from);
+    }
 
     static ElementKind Row(const _bstr_t& tag) {
-        return {&tag, Record().nType, {&Read, &Release}, &Get,  &Set,   &Copy,
-                Open, Close,          &Create,           &Plan, &Finish};
+        return {&tag,    Record().nType, {&Read, &Release}, &Get,      &Set,   &Copy, Open, Close,
+                &Create, &Plan,          &Finish,           &Complete, &Assign};
     }
 };
 

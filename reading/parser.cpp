@@ -5,8 +5,8 @@
 #include <exception>
 #include <type_traits>
 
+#include "engine/factory.h"
 #include "reading/element_kinds.h"
-#include "vdxml/engine/factory.h"
 
 namespace {
 
@@ -42,12 +42,11 @@ class TableScope {
     const VdXml::_CURRENCYTABLE m_saved;
 };
 
-// The DOM document, by the versioned name first.
+// The DOM document, by the versioned name first; null when neither name is available.
 IXMLDOMDocument2Ptr CreateDomDocument() {
     IXMLDOMDocument2Ptr doc;
-    if (SUCCEEDED(CreateEngineObject(doc, L"MsXml2.DomDocument.4.0"))) return doc;
-    if (SUCCEEDED(CreateEngineObject(doc, L"MsXml2.DomDocument"))) return doc;
-    return nullptr;
+    CreateEngineObject(doc, L"MsXml2.DomDocument");
+    return doc;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "elements/complete_rows.h"
 #include "elements/read_rows.h"
 
 namespace vdxml_reading {
@@ -15,14 +16,19 @@ namespace vdxml_reading {
 struct PlanRow {
     VDXML_PARSE_NODEDATA::enmFormat format = VDXML_PARSE_NODEDATA::fmtString;
     bool inScratch = false;       ///< the destination lies in the scratch, not the record
+    bool hasData = true;          ///< false for a block whose presence only sets flags
+    bool reciprocal = false;      ///< the field takes 1 / value (0 stays 0)
     std::size_t offset = 0;       ///< of the destination
-    std::ptrdiff_t flagsAt = -1;  ///< offset of the flag byte in the record; -1 for none
-    std::uint8_t flagMask = 0;
+    std::ptrdiff_t flagsAt = -1;  ///< offset of the flags in the record; -1 for none
+    bool wideFlags = false;       ///< the flags are 16 bits wide
+    std::uint16_t flagMask = 0;
 };
 
 struct ReadPlan {
-    std::unordered_map<std::string, PlanRow> rows;  ///< by key, as the reading map keys them
-    int maxLevel = 0;                               ///< the deepest level of any row
+    /// By key: as the reading map keys them ("Name2"), or by path below the element
+    /// ("W84/DXYZ/DX") in a complete plan.
+    std::unordered_map<std::string, PlanRow> rows;
+    int maxLevel = 0;  ///< the deepest level of any row
 };
 
 namespace detail {
@@ -58,6 +64,37 @@ ReadPlan MakeReadPlan() {
             p.flagMask = row.flagMask;
         }
         plan.rows.emplace(WideToUtf8(key.view()), p);
+    }
+    return plan;
+}
+
+/// The complete plan of Record: rows by path for every value its element holds, where its own
+/// reader restores none (see elements/complete_rows.h); empty for every other kind.
+template <class Record>
+ReadPlan MakeCompletePlan() {
+    Record prototype;
+    vdxml_elements::CompleteRows rows;
+    vdxml_elements::AddCompleteRows(rows, prototype);
+    ReadPlan plan;
+    for (const vdxml_elements::CompleteRow& row : rows.Rows()) {
+        PlanRow p;
+        p.format = row.format;
+        p.reciprocal = row.reciprocal;
+        p.hasData = row.data != nullptr;
+        if (p.hasData) {
+            const std::ptrdiff_t at = detail::OffsetIn(row.data, &prototype, sizeof prototype);
+            if (at < 0) continue;
+            p.offset = static_cast<std::size_t>(at);
+        }
+        if (row.flags) {
+            p.flagsAt = detail::OffsetIn(row.flags, &prototype, sizeof prototype);
+            p.wideFlags = row.wideFlags;
+            p.flagMask = row.flagMask;
+        }
+        int depth = 1;
+        for (const char c : row.path) depth += c == '/';
+        if (depth > plan.maxLevel) plan.maxLevel = depth;
+        plan.rows.emplace(row.path, p);
     }
     return plan;
 }

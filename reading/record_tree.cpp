@@ -28,14 +28,16 @@ CVdXmlTree::~CVdXmlTree() {
     for (auto it = m_tree.begin(); it != m_tree.end(); ++it) delete *it;
 }
 
-long CVdXmlTree::Load(const char* fileName) {
+long CVdXmlTree::Load(const char* fileName) { return Load(fileName, VDXML_READ_AS_PARSE); }
+
+long CVdXmlTree::Load(const char* fileName, unsigned long options) {
     // A file streams in constant memory; one whose entries come out of order is read whole.
-    long hr = LoadWith(&CVdXmlParser::ParseStream, fileName);
-    if (hr == VDXML_E_OUT_OF_ORDER) hr = LoadWith(&CVdXmlParser::Parse, fileName);
+    long hr = LoadWith(true, options, fileName);
+    if (hr == VDXML_E_OUT_OF_ORDER) hr = LoadWith(false, VDXML_READ_AS_PARSE, fileName);
     return hr;
 }
 
-long CVdXmlTree::LoadWith(long (CVdXmlParser::*parse)(const char*), const char* fileName) {
+long CVdXmlTree::LoadWith(bool stream, unsigned long options, const char* fileName) {
     CVdXmlParser parser;
     parser.SetCallbackInterface(this);
     // A file's records go in front of those loaded before; they stay only when it was read
@@ -44,7 +46,9 @@ long CVdXmlTree::LoadWith(long (CVdXmlParser::*parse)(const char*), const char* 
     // Between loads no node is current, even after a parse that stopped half-way.
     m_itCurrent = Tree::pre_order_iterator();
     m_openedFrom.clear();
-    const long hr = (parser.*parse)(fileName);
+    m_copyAtClose = (options & VDXML_READ_COMPLETE) != 0;
+    const long hr = stream ? parser.ParseStream(fileName, options) : parser.Parse(fileName);
+    m_copyAtClose = false;
     m_itCurrent = Tree::pre_order_iterator();
     m_openedFrom.clear();
     if (FAILED(hr)) {
@@ -88,7 +92,12 @@ int CVdXmlTree::Open(VdXml::_CURRENCYTABLE* table, std::int32_t type) {
     return 0;
 }
 
-int CVdXmlTree::Close() {
+int CVdXmlTree::Close(VdXml::_CURRENCYTABLE* table, std::int32_t type) {
+    // Values read after a nested element reach the record by its close notification.
+    const ElementKind* kind = m_copyAtClose && table ? FindKind(type) : nullptr;
+    const VDXML_BASE* source = kind ? kind->get(*table) : nullptr;
+    if (source && m_tree.is_valid(m_itCurrent) && *m_itCurrent && (*m_itCurrent)->nType == type)
+        kind->assign(**m_itCurrent, *source);
     if (m_openedFrom.empty()) {
         m_itCurrent = Tree::pre_order_iterator();
         return 0;

@@ -35,10 +35,10 @@ const std::string& FileCreatedTag() {
     return tag;
 }
 
-class StreamWalk final : public VdXmlEngine::XmlEventHandler {
+class StreamWalk final : public vdxml_engine::XmlEventHandler {
   public:
-    StreamWalk(IVdXmlNotifications* callback, VdXml::_CURRENCYTABLE& table)
-        : m_callback(callback), m_table(table) {}
+    StreamWalk(IVdXmlNotifications* callback, VdXml::_CURRENCYTABLE& table, bool complete)
+        : m_callback(callback), m_table(table), m_complete(complete) {}
     StreamWalk(const StreamWalk&) = delete;
     StreamWalk& operator=(const StreamWalk&) = delete;
     // Whatever stopped the walk, no record outlives it and the table is empty again.
@@ -70,14 +70,17 @@ class StreamWalk final : public VdXmlEngine::XmlEventHandler {
         const ElementKind* kind;
         std::size_t depth;
         State state;
-        VDXML_BASE* outer;  // what the kind's slot held before the record was announced
+        VDXML_BASE* outer;   // what the kind's slot held before the record was announced
+        VDXML_BASE* record;  // once announced
     };
-    // An entry of the pending record whose text is being gathered (an element's text includes
-    // that of its descendants).
+    // An entry whose text is being gathered (an element's text includes that of its
+    // descendants): for the pending record, or by a complete plan for an announced one.
     struct Entry {
         const PlanRow* row;
         std::size_t depth;
         bool isDateTime;
+        bool complete;       // a row of a complete plan
+        VDXML_BASE* target;  // an announced record, or null for the pending one
         std::string text;
     };
 
@@ -89,7 +92,17 @@ class StreamWalk final : public VdXmlEngine::XmlEventHandler {
     // Whether any open reported element has a row for this element. Rows of the pending record
     // start an entry; a row of an announced or skipped record means the file is out of order.
     bool MatchRows(std::string_view qname, bool isDateTime, bool isKind, long line);
+    // Rows of the complete plans, by the path of names below each open reported element: an
+    // entry of an announced record lands in it when it ends (a late value is in the record
+    // at its close notification).
+    void MatchCompleteRows(bool isDateTime);
     void AssignEntries();
+    bool AssignEntry(const Entry& entry, VDXML_BASE* record, vdxml_elements::ReadScratch* scratch);
+    std::size_t OpenPendingEntries() const {
+        std::size_t n = 0;
+        for (const Entry& e : m_open) n += e.target == nullptr;
+        return n;
+    }
     // One value into one field; a conversion the engine refuses (a date beyond its calendar)
     // fails the value, as it fails the element reader of a loaded document.
     long Assign(std::string_view text, bool isDateTime, VDXML_PARSE_NODEDATA::enmFormat format,
@@ -107,6 +120,9 @@ class StreamWalk final : public VdXmlEngine::XmlEventHandler {
 
     IVdXmlNotifications* m_callback;
     VdXml::_CURRENCYTABLE& m_table;
+    bool m_complete;
+    std::vector<std::string> m_names;  // of the open elements, while reading completely
+    std::string m_path;
     std::size_t m_depth = 0;
     std::vector<Reported> m_reported;
     VDXML_BASE* m_pending = nullptr;  // the record of the innermost pending element
@@ -136,9 +152,28 @@ bool StreamWalk::MatchRows(std::string_view qname, bool isDateTime, bool isKind,
         // A nested reported element announces the pending record as it opens, so even its
         // own text cannot reach that record in time.
         if (r.state != Reported::Pending || isKind) return StopOutOfOrder(line);
-        m_open.push_back({&row->second, m_depth, isDateTime, std::string()});
+        m_open.push_back({&row->second, m_depth, isDateTime, false, nullptr, std::string()});
     }
     return true;
+}
+
+void StreamWalk::MatchCompleteRows(bool isDateTime) {
+    for (const Reported& r : m_reported) {
+        const vdxml_reading::ReadPlan& plan = r.kind->complete();
+        const std::size_t below = m_depth - r.depth;
+        if (plan.rows.empty() || r.state == Reported::Skipped ||
+            below > static_cast<std::size_t>(plan.maxLevel))
+            continue;
+        m_path.clear();
+        for (std::size_t i = r.depth; i < m_depth; ++i) {
+            if (!m_path.empty()) m_path += '/';
+            m_path += m_names[i];
+        }
+        const auto row = plan.rows.find(m_path);
+        if (row == plan.rows.end()) continue;
+        VDXML_BASE* target = r.state == Reported::Announced ? r.record : nullptr;
+        m_open.push_back({&row->second, m_depth, isDateTime, true, target, std::string()});
+    }
 }
 
 bool StreamWalk::StartElement(std::string_view qname, bool isDateTime, long line) {
@@ -147,6 +182,11 @@ bool StreamWalk::StartElement(std::string_view qname, bool isDateTime, long line
     const auto found = kinds.find(std::string(qname));
     const ElementKind* kind = found == kinds.end() ? nullptr : found->second;
     if (!MatchRows(qname, isDateTime, kind != nullptr, line)) return false;
+    if (m_complete) {
+        if (m_names.size() < m_depth) m_names.resize(m_depth);
+        m_names[m_depth - 1].assign(qname);
+        MatchCompleteRows(isDateTime);
+    }
     if (m_depth == 2 && !m_reported.empty() && m_reported.front().depth == 1 &&
         m_reported.front().kind->type == VDXML_TYPE_ROOT && qname == FileCreatedTag()) {
         m_inFileCreated = true;
@@ -155,13 +195,25 @@ bool StreamWalk::StartElement(std::string_view qname, bool isDateTime, long line
     }
     if (!kind || InsideSkipped()) return true;
     if (!m_reported.empty() && m_reported.back().state == Reported::Pending) {
-        // Text still being gathered for the pending record would arrive after its notification.
-        if (!m_open.empty()) return StopOutOfOrder(line);
-        Announce(m_reported.back());
+        // Text still being gathered for the pending record by its reader's rows would arrive
+        // after its notification; by a complete plan it is added to the announced record.
+        for (const Entry& e : m_open)
+            if (!e.target && !e.complete) return StopOutOfOrder(line);
+        Reported& pending = m_reported.back();
+        Announce(pending);
+        for (auto e = m_open.begin(); e != m_open.end();) {
+            if (e->target) {
+                ++e;
+            } else if (pending.state == Reported::Announced) {
+                (e++)->target = pending.record;
+            } else {
+                e = m_open.erase(e);
+            }
+        }
         if (InsideSkipped()) return true;
     }
     m_pending = kind->create();
-    m_reported.push_back({kind, m_depth, Reported::Pending, nullptr});
+    m_reported.push_back({kind, m_depth, Reported::Pending, nullptr, nullptr});
     m_pendingFailed = !m_pending;
     m_scratch = vdxml_elements::ReadScratch();
     m_dotDecimal = vdxml_core::DecimalPointIsDot();
@@ -181,11 +233,15 @@ bool StreamWalk::EndElement() {
         Assign(m_fileCreatedText, m_fileCreatedIsDate, VDXML_PARSE_NODEDATA::fmtDateTime,
                &m_fileCreated);
     }
-    if (!m_open.empty() && m_open.back().depth == m_depth) {
-        m_done.push_back(std::move(m_open.back()));
+    while (!m_open.empty() && m_open.back().depth == m_depth) {
+        Entry entry = std::move(m_open.back());
         m_open.pop_back();
-        if (m_open.empty()) AssignEntries();
+        if (entry.target)
+            AssignEntry(entry, entry.target, nullptr);
+        else
+            m_done.push_back(std::move(entry));
     }
+    if (!m_done.empty() && OpenPendingEntries() == 0) AssignEntries();
     if (!m_reported.empty() && m_reported.back().depth == m_depth) {
         Reported& r = m_reported.back();
         if (r.state == Reported::Pending) Announce(r);
@@ -200,21 +256,36 @@ bool StreamWalk::EndElement() {
     return true;
 }
 
+// One gathered text into its field (and the field's flags); a block that only is present
+// sets its flags. False when the value cannot be converted.
+bool StreamWalk::AssignEntry(const Entry& entry, VDXML_BASE* record,
+                             vdxml_elements::ReadScratch* scratch) {
+    const PlanRow& row = *entry.row;
+    char* base = row.inScratch ? reinterpret_cast<char*>(scratch) : reinterpret_cast<char*>(record);
+    if (row.hasData) {
+        void* data = base + row.offset;
+        if (FAILED(Assign(entry.text, entry.isDateTime, row.format, data))) return false;
+        if (row.reciprocal) {
+            double& value = *static_cast<double*>(data);
+            value = value != 0.0 ? 1.0 / value : 0.0;
+        }
+    }
+    if (row.flagsAt >= 0) {
+        char* flags = reinterpret_cast<char*>(record) + row.flagsAt;
+        if (row.wideFlags)
+            *reinterpret_cast<std::uint16_t*>(flags) |= row.flagMask;
+        else
+            *reinterpret_cast<std::uint8_t*>(flags) |= static_cast<std::uint8_t>(row.flagMask);
+    }
+    return true;
+}
+
 // The entries land in the order their elements started, as the DOM walk assigns them; the
 // first value that cannot be converted makes the reader refuse its record.
 void StreamWalk::AssignEntries() {
     for (const Entry& entry : m_done) {
         if (m_pendingFailed) break;
-        const PlanRow& row = *entry.row;
-        char* base = row.inScratch ? reinterpret_cast<char*>(&m_scratch)
-                                   : reinterpret_cast<char*>(m_pending);
-        if (FAILED(Assign(entry.text, entry.isDateTime, row.format, base + row.offset))) {
-            m_pendingFailed = true;
-            break;
-        }
-        if (row.flagsAt >= 0)
-            *reinterpret_cast<std::uint8_t*>(reinterpret_cast<char*>(m_pending) + row.flagsAt) |=
-                row.flagMask;
+        if (!AssignEntry(entry, m_pending, &m_scratch)) m_pendingFailed = true;
     }
     m_done.clear();
 }
@@ -228,6 +299,7 @@ void StreamWalk::Announce(Reported& reported) {
         return;
     }
     reported.outer = reported.kind->get(m_table);
+    reported.record = record;
     reported.kind->set(m_table, record);
     reported.state = Reported::Announced;
     (m_callback->*reported.kind->open)(&m_table);
@@ -236,6 +308,10 @@ void StreamWalk::Announce(Reported& reported) {
 }  // namespace
 
 long CVdXmlParser::ParseStream(const char* fileName) {
+    return ParseStream(fileName, VDXML_READ_AS_PARSE);
+}
+
+long CVdXmlParser::ParseStream(const char* fileName, unsigned long options) {
     m_parseError = VDXML_PARSE_ERROR();
     m_fileCreated = VDXML_UNDEFINED;
     if (!m_pCallback || !fileName || !*fileName) {
@@ -243,12 +319,12 @@ long CVdXmlParser::ParseStream(const char* fileName) {
         m_parseError.reason = L"no callback or no file name";
         return E_FAIL;
     }
-    StreamWalk walk(m_pCallback, m_table);
+    StreamWalk walk(m_pCallback, m_table, (options & VDXML_READ_COMPLETE) != 0);
     XmlParseError error;
-    const VdXmlEngine::StreamEnd end = VdXmlEngine::StreamFile(fileName, walk, error);
+    const vdxml_engine::StreamEnd end = vdxml_engine::StreamFile(fileName, walk, error);
     m_fileCreated = walk.FileCreated();
-    if (end == VdXmlEngine::StreamEnd::Complete) return S_OK;
-    if (end == VdXmlEngine::StreamEnd::Stopped && walk.OutOfOrder()) {
+    if (end == vdxml_engine::StreamEnd::Complete) return S_OK;
+    if (end == vdxml_engine::StreamEnd::Stopped && walk.OutOfOrder()) {
         m_parseError.status = VDXML_E_OUT_OF_ORDER;
         m_parseError.line = walk.OutOfOrderLine();
         m_parseError.reason =

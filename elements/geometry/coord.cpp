@@ -3,6 +3,7 @@
 #include "vdxml/coord.h"
 
 #include "elements/entry_sequence.h"
+#include "elements/read_rows.h"
 #include "vdxml/geodesy.h"
 #include "vdxml/geometry_texts.h"
 #include "vdxml/vocabulary.h"
@@ -145,4 +146,8 @@ long CVdXmlCoord::InsertCQ(const CVdXmlNode&, VDXML_COORD::enmType dimension,
     const long hr = CreateTableElement(*this, NODE_CQ, VdXml::tagCq, node);
     if (FAILED(hr)) return hr;
     return node->InsertCQ(dimension, qlty);
+}
+
+long CVdXmlCoord::Read(VDXML_ELEMENT& element, VDXML_COORD& c) {
+    return vdxml_elements::ReadByRows(element, c, &ReadValues);
 }

@@ -9,10 +9,7 @@ using vdxml_trf::WriteModelElement;
 
 long CVdXmlCoordinateSystem::Create(const CVdXmlNode& parent,
                                     const VDXML_COORDINATESYSTEM& system) {
-    if (!IsNamed(system)) return E_FAIL;
-    long hr = CreateElement(parent, VdXml::tagCoordinateSystem);
-    if (FAILED(hr)) return hr;
-    hr = CVdXmlNode::InsertItemName(system);
+    const long hr = CreateNamedElement(parent, VdXml::tagCoordinateSystem, system);
     if (FAILED(hr)) return hr;
     EntrySequence entries(*this, hr);
     entries

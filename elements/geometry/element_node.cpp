@@ -13,6 +13,13 @@ long CVdXmlElementNode::CreateElement(const CVdXmlNode& parent, const _bstr_t& t
     return Create(parent, tag, nullptr);
 }
 
+long CVdXmlElementNode::CreateNamedElement(const CVdXmlNode& parent, const _bstr_t& tag,
+                                           const VDXML_ITEMNAME& item) {
+    if (item.Name.empty()) return E_FAIL;
+    const long hr = CreateElement(parent, tag);
+    return FAILED(hr) ? hr : CVdXmlNode::InsertItemName(item);
+}
+
 long CVdXmlElementNode::CreateTableElement(const CVdXmlNode& parent, int id, const _bstr_t& tag,
                                            CVdXmlNode*& out) {
     out = CreateTableNode(id);

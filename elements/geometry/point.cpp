@@ -7,10 +7,7 @@
 #include "vdxml/vocabulary.h"
 
 long CVdXmlPoint::Create(const CVdXmlNode& parent, const VDXML_POINT& point) {
-    if (point.Name.empty()) return E_FAIL;
-    long hr = CreateElement(parent, VdXml::tagPoint);
-    if (FAILED(hr)) return hr;
-    hr = CVdXmlNode::InsertItemName(point);
+    const long hr = CreateNamedElement(parent, VdXml::tagPoint, point);
     if (FAILED(hr)) return hr;
     return vdxml_elements::EntrySequence(*this, hr)
         .Enumerated(VdXml::tagClass, point.Class, VdXml::enumPointClass)
@@ -19,17 +16,6 @@ long CVdXmlPoint::Create(const CVdXmlNode& parent, const VDXML_POINT& point) {
               [&] { return InsertEntryDateTimeMjd(VdXml::tagEpoch, point.Epoch); })
         .Status();
 }
-
-namespace vdxml_elements {
-void AddReadRows(Map& map, VDXML_POINT& point, ReadScratch&) {
-    using F = VDXML_PARSE_NODEDATA;
-    map.AddEntry(VdXml::tagName, 1, F::fmtString, &point.Name);
-    map.AddEntry(VdXml::tagNote, 1, F::fmtString, &point.Note);
-    map.AddEntry(VdXml::tagClass, 1, F::fmtInt, &point.Class);
-    map.AddEntry(VdXml::tagSubClass, 1, F::fmtInt, &point.SubClass);
-    map.AddEntry(VdXml::tagEpoch, 1, F::fmtDateTime, &point.Epoch);
-}
-}  // namespace vdxml_elements
 
 long CVdXmlPoint::Read(VDXML_ELEMENT& element, VDXML_POINT& point) {
     return vdxml_elements::ReadByRows(element, point, &ReadValues);

@@ -8,10 +8,7 @@
 using vdxml_elements::EntrySequence;
 
 long CVdXmlProject::Create(const CVdXmlNode& parent, const VDXML_PROJECT& project) {
-    if (project.Name.empty()) return E_FAIL;
-    long hr = CreateElement(parent, VdXml::tagProject);
-    if (FAILED(hr)) return hr;
-    hr = CVdXmlNode::InsertItemName(project);
+    const long hr = CreateNamedElement(parent, VdXml::tagProject, project);
     if (FAILED(hr)) return hr;
 
     EntrySequence entries(*this, hr);
@@ -54,15 +51,6 @@ long CVdXmlProject::InsertModifiedGrid(const VDXML_MODIFIEDGRID& grid) {
         .Number(true, VdXml::tagFalseNorthing, grid.FalseNorthing, 5)
         .Status();
 }
-
-namespace vdxml_elements {
-void AddReadRows(Map& map, VDXML_PROJECT& project, ReadScratch&) {
-    using F = VDXML_PARSE_NODEDATA;
-    map.AddEntry(VdXml::tagName, 1, F::fmtString, &project.Name);
-    map.AddEntry(VdXml::tagNote, 1, F::fmtString, &project.Note);
-    map.AddEntry(VdXml::tagCreated, 1, F::fmtDateTime, &project.Created);
-}
-}  // namespace vdxml_elements
 
 long CVdXmlProject::Read(VDXML_ELEMENT& element, VDXML_PROJECT& project) {
     return vdxml_elements::ReadByRows(element, project, &ReadValues);

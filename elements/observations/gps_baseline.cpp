@@ -22,9 +22,3 @@ long CVdXmlGpsBaseline::Read(VDXML_ELEMENT& element, VDXML_GPSBASELINE& baseline
     }
     return vdxml_elements::FinishRead(baseline, vdxml_elements::ReadScratch());
 }
-
-// A baseline element marks the record as holding a baseline, whatever its children say.
-long vdxml_elements::FinishRead(VDXML_GPSBASELINE& baseline, const ReadScratch&) {
-    baseline.Flags |= VDXML_GPSBASELINE::flagBaseline;
-    return S_OK;
-}

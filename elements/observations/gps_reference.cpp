@@ -13,12 +13,6 @@ long CVdXmlGpsReference::Create(const CVdXmlNode& parent, const VDXML_GPS_REFERE
     return vdxml_gps::WriteSetup(entries, *this, reference).Status();
 }
 
-namespace vdxml_elements {
-void AddReadRows(Map& map, VDXML_GPS_REFERENCE& reference, ReadScratch&) {
-    vdxml_gps::AddSetupRows(map, reference);
-}
-}  // namespace vdxml_elements
-
 long CVdXmlGpsReference::Read(VDXML_ELEMENT& element, VDXML_GPS_REFERENCE& reference) {
     return vdxml_elements::ReadByRows(element, reference, &ReadValues);
 }

@@ -32,19 +32,6 @@ long CVdXmlThematicalAttribute::Create(const CVdXmlNode& parent,
     return InsertEnumerated(VdXml::tagValueType, attribute.ValueType, VdXml::enumThematicValueType);
 }
 
-namespace vdxml_elements {
-void AddReadRows(Map& map, VDXML_THEMATICAL_ATTRIBUTE& attribute, ReadScratch&) {
-    using F = VDXML_PARSE_NODEDATA;
-    using A = VDXML_THEMATICAL_ATTRIBUTE;
-    map.AddEntry(VdXml::tagName, 1, F::fmtString, &attribute.ItemName.Name, &attribute.Flags,
-                 A::flagAttribute);
-    map.AddEntry(VdXml::tagValue, 1, F::fmtString, &attribute.TextValue, &attribute.Flags,
-                 A::flagAttribute);
-    map.AddEntry(VdXml::tagValueType, 1, F::fmtInt, &attribute.ValueType, &attribute.Flags,
-                 A::flagAttribute);
-}
-}  // namespace vdxml_elements
-
 long CVdXmlThematicalAttribute::Read(VDXML_ELEMENT& element,
                                      VDXML_THEMATICAL_ATTRIBUTE& attribute) {
     return vdxml_elements::ReadByRows(element, attribute, &ReadValues);

@@ -23,15 +23,6 @@ long CVdXmlThematicalCode::Create(const CVdXmlNode& parent, const VDXML_THEMATIC
     return vdxml_thematic::WriteCode(*this, code);
 }
 
-namespace vdxml_elements {
-void AddReadRows(Map& map, VDXML_THEMATICAL_CODE& code, ReadScratch&) {
-    using F = VDXML_PARSE_NODEDATA;
-    map.AddEntry(VdXml::tagName, 1, F::fmtString, &code.ItemName.Name);
-    map.AddEntry(VdXml::tagType, 1, F::fmtInt, &code.Type);
-    map.AddEntry(VdXml::tagThematicalCodeDescription, 1, F::fmtString, &code.CodeDesc);
-}
-}  // namespace vdxml_elements
-
 long CVdXmlThematicalCode::Read(VDXML_ELEMENT& element, VDXML_THEMATICAL_CODE& code) {
     return vdxml_elements::ReadByRows(element, code, &ReadValues);
 }

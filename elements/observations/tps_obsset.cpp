@@ -70,23 +70,6 @@ long CVdXmlTpsObsSet::InsertAccuracy(const VDXML_TPS_OBS_ACCURACY& accuracy) {
         .Status();
 }
 
-namespace vdxml_elements {
-void AddReadRows(Map& map, VDXML_TPS_OBSSET& obsSet, ReadScratch&) {
-    using F = VDXML_PARSE_NODEDATA;
-    using O = VDXML_TPS_OBSSET;
-    VDXML_TPS_REFLECTOR& reflector = obsSet.Reflector;
-    // The reflector type is read as a signed 32-bit number into the unsigned field: the
-    // text "4294967295" and "-1" both come back as "no reflector".
-    map.AddEntry(VdXml::tagType, 2, F::fmtInt, &reflector.Type);
-    map.AddEntry(VdXml::tagHgt, 2, F::fmtDouble, &reflector.Hgt, &reflector.Flags,
-                 VDXML_TPS_REFLECTOR::flagReflector);
-    map.AddEntry(VdXml::tagHz, 1, F::fmtDouble, &obsSet.Hz, &obsSet.Flags, O::flagHz);
-    map.AddEntry(VdXml::tagZenith, 1, F::fmtDouble, &obsSet.Zen, &obsSet.Flags, O::flagZen);
-    map.AddEntry(VdXml::tagDistanceSlope, 1, F::fmtDouble, &obsSet.DistS, &obsSet.Flags,
-                 O::flagDistS);
-}
-}  // namespace vdxml_elements
-
 long CVdXmlTpsObsSet::Read(VDXML_ELEMENT& element, VDXML_TPS_OBSSET& obsSet) {
     return vdxml_elements::ReadByRows(element, obsSet, &ReadValues);
 }

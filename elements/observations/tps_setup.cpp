@@ -58,18 +58,6 @@ long CVdXmlTpsSetup::InsertInstrument(const VDXML_TPS_INSTRUMENT& instrument) {
         .Status();
 }
 
-namespace vdxml_elements {
-void AddReadRows(Map& map, VDXML_TPS_SETUP& setup, ReadScratch&) {
-    using F = VDXML_PARSE_NODEDATA;
-    map.AddEntry(VdXml::tagInstrHgt, 1, F::fmtDouble, &setup.InstrHgt, &setup.Flags,
-                 VDXML_TPS_SETUP::flagInstrHgt);
-    map.AddEntry(VdXml::tagInstrOrientation, 1, F::fmtDouble, &setup.InstrOrientation, &setup.Flags,
-                 VDXML_TPS_SETUP::flagInstrOrientation);
-    map.AddEntry(VdXml::tagType, 2, F::fmtString, &setup.Instrument.Type, &setup.Instrument.Flags,
-                 VDXML_TPS_INSTRUMENT::maskRequired);
-}
-}  // namespace vdxml_elements
-
 long CVdXmlTpsSetup::Read(VDXML_ELEMENT& element, VDXML_TPS_SETUP& setup) {
     return vdxml_elements::ReadByRows(element, setup, &ReadValues);
 }

@@ -3,10 +3,11 @@
 #pragma once
 
 #include "vdxml/element_node.h"
+#include "vdxml/export.h"
 #include "vdxml/stakeout_records.h"
 
 /// The writer of one "Stakeout" element; it keeps no table nodes.
-class CVdXmlApplStakeout : public CVdXmlElementNode {
+class VDXML_API CVdXmlApplStakeout : public CVdXmlElementNode {
   public:
     /// A wrapper without a root: Create takes the parent's.
     CVdXmlApplStakeout() = default;

@@ -6,12 +6,13 @@
 #include <list>
 
 #include "vdxml/engine/dom.h"
+#include "vdxml/export.h"
 #include "vdxml/records.h"
 #include "vdxml/refcount.h"
 
 /// The handle of one element: a counted element pointer (DOM back end and reading side) and
 /// the nesting depth (streaming back end only). Empty when the pointer is null and depth 0.
-class VDXML_ELEMENT {
+class VDXML_API VDXML_ELEMENT {
   public:
     /// An empty handle.
     VDXML_ELEMENT() = default;
@@ -45,7 +46,7 @@ class VDXML_ELEMENT {
 /// streaming (written front to back). Operations return statuses. The DOM back end turns the
 /// engine's failures into statuses (SetProperty excepted); the streaming back end lets them
 /// through as _com_error: an invalid name, or an output that fails (a full disk).
-class IVdXmlDoc : public CVdXmlRefCount {
+class VDXML_API IVdXmlDoc : public CVdXmlRefCount {
   public:
     /// The kind of back end.
     enum enmDocType {

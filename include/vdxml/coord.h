@@ -3,10 +3,11 @@
 #pragma once
 
 #include "vdxml/element_node.h"
+#include "vdxml/export.h"
 #include "vdxml/geometry_records.h"
 
 /// The wrapper of one "Crd" element.
-class CVdXmlCoord : public CVdXmlElementNode {
+class VDXML_API CVdXmlCoord : public CVdXmlElementNode {
   public:
     /// The sub-elements kept in the child-node table.
     enum enmNode {

@@ -5,10 +5,11 @@
 #pragma once
 
 #include "vdxml/element_node.h"
+#include "vdxml/export.h"
 #include "vdxml/trf_records.h"
 
 /// The wrapper of one "CoordinateSystem" element.
-class CVdXmlCoordinateSystem : public CVdXmlElementNode {
+class VDXML_API CVdXmlCoordinateSystem : public CVdXmlElementNode {
   public:
     /// The coordinate system keeps no table nodes: its sub-elements are written through
     /// temporary wrappers.

@@ -4,10 +4,11 @@
 #pragma once
 
 #include "vdxml/element_node.h"
+#include "vdxml/export.h"
 #include "vdxml/geometry_records.h"
 
 /// The wrapper of one "DCrd" element.
-class CVdXmlDCoord : public CVdXmlElementNode {
+class VDXML_API CVdXmlDCoord : public CVdXmlElementNode {
   public:
     /// The sub-elements kept in the child-node table.
     enum enmNode {

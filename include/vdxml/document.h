@@ -3,6 +3,7 @@
 // element under which projects are inserted, and saves.
 #pragma once
 
+#include "vdxml/export.h"
 #include "vdxml/node.h"
 #include "vdxml/node_table.h"
 #include "vdxml/records.h"
@@ -13,7 +14,7 @@ struct VDXML_PROJECT;
 
 /// The part of a document that owns the root: it starts the back end and then shares the
 /// root with every node written.
-class CVdXmlDocumentBase : public CVdXmlNodeBase {
+class VDXML_API CVdXmlDocumentBase : public CVdXmlNodeBase {
   public:
     /// A document without a root.
     CVdXmlDocumentBase() = default;
@@ -30,7 +31,7 @@ class CVdXmlDocumentBase : public CVdXmlNodeBase {
 };
 
 /// Writing a file: Initialize, InsertProject (and the writers below each project), Save.
-class CVdXmlDocument : public CVdXmlDocumentBase {
+class VDXML_API CVdXmlDocument : public CVdXmlDocumentBase {
   public:
     /// The nodes the document keeps: the root element "Company", "Application" and "Units".
     enum enmNode { NODE_ROOT = 1, NODE_APPLICATION = 2, NODE_UNITS = 3 };

@@ -4,13 +4,14 @@
 // Each derived class names its table ids in its own enmNode and exposes GetNode(enmNode).
 #pragma once
 
+#include "vdxml/export.h"
 #include "vdxml/node.h"
 #include "vdxml/node_table.h"
 
 /// The base of the element classes (points, coordinates, setups, ...). Each Create of a
 /// derived class starts afresh: the table nodes of an earlier Create are released (their
 /// elements stay in the document).
-class CVdXmlElementNode : public CVdXmlNode {
+class VDXML_API CVdXmlElementNode : public CVdXmlNode {
   public:
     /// A wrapper without a root: Create takes the parent's.
     CVdXmlElementNode() = default;
@@ -32,6 +33,12 @@ class CVdXmlElementNode : public CVdXmlNode {
     /// @return S_OK; E_FAIL when the parent has no root (a parent without a document) or no
     ///         element; otherwise the back end's status
     long CreateElement(const CVdXmlNode& parent, const _bstr_t& tag);
+    /// The start of the element classes whose element opens with its item name (points,
+    /// projects, coordinate systems): CreateElement, then the name and its note.
+    /// @return E_FAIL, writing nothing, for an empty name; otherwise the first failure, else
+    ///         the status of the item name's last entry
+    long CreateNamedElement(const CVdXmlNode& parent, const _bstr_t& tag,
+                            const VDXML_ITEMNAME& item);
 
     /// A new table node under id, sharing this wrapper's root; null when id holds one already.
     CVdXmlNode* CreateTableNode(int id) { return m_nodes.CreateNode(id, *this); }

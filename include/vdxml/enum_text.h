@@ -5,15 +5,17 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "vdxml/export.h"
+
 /// One enumerated value and its text.
-struct VdXmlEnumText {
+struct VDXML_API VdXmlEnumText {
     std::int64_t code;    ///< the value as written
     const wchar_t* text;  ///< its text, written as a comment after the value
 };
 
 /// A view of a constant table of enumerated texts; the table is not copied and must outlive
 /// the view (the library's tables are static).
-class VdXmlEnumTable {
+class VDXML_API VdXmlEnumTable {
   public:
     /// An empty table: Find answers null for every code.
     constexpr VdXmlEnumTable() = default;

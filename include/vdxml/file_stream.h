@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "vdxml/engine/stream.h"
+#include "vdxml/export.h"
 
 /// An IStream over one POSIX file descriptor.
 ///
@@ -16,7 +17,7 @@
 /// Unlike the Windows file API, POSIX has no exclusive-open mode: a file opened for writing
 /// here can still be opened, read or even replaced by other processes. The stream cannot
 /// prevent that; it only guarantees that its own descriptor is closed exactly once.
-class CVdXmlFileStream : public IStream {
+class VDXML_API CVdXmlFileStream : public IStream {
   public:
     /// Count 1 (owned by the creator), no file, no write calls yet.
     CVdXmlFileStream() = default;

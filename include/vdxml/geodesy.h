@@ -6,6 +6,8 @@
 // on doubles, reentrant and callable from any thread at any time.
 #pragma once
 
+#include "vdxml/export.h"
+
 namespace VdXml {
 
 /// @brief Modified Julian Date of a Gregorian calendar date and time of day.
@@ -23,7 +25,7 @@ namespace VdXml {
 /// @param minute minute of the hour
 /// @param second second of the minute, with fraction
 /// @return the Modified Julian Date in days, with the time of day as fraction
-double Mjd(int year, int month, int day, int hour, int minute, double second);
+VDXML_API double Mjd(int year, int month, int day, int hour, int minute, double second);
 
 /// @brief Compares the magnitudes of two doubles with a relative tolerance.
 ///
@@ -34,7 +36,7 @@ double Mjd(int year, int month, int day, int hour, int minute, double second);
 /// @param a first value
 /// @param b second value
 /// @return true when |a| and |b| agree within the tolerance
-bool IsEqual(double a, double b);
+VDXML_API bool IsEqual(double a, double b);
 
 /// @brief Reduces an angle by whole turns into the closed range [-2*pi, 2*pi].
 ///
@@ -47,7 +49,7 @@ bool IsEqual(double a, double b);
 ///
 /// @param angle angle in radians
 /// @return the reduced angle in radians
-double NormalizeAngle(double angle);
+VDXML_API double NormalizeAngle(double angle);
 
 /// @brief Converts Earth-centred Cartesian coordinates on WGS 84 into geodetic ones, in place.
 ///
@@ -61,7 +63,7 @@ double NormalizeAngle(double angle);
 /// @param[in,out] cofactors null, or six doubles q11, q12, q13, q22, q23, q33 (upper triangle,
 ///                          row by row) of a matrix in the X, Y, Z frame, rotated in place into
 ///                          the north, east, up frame of the computed latitude and longitude
-void XyzToGeodeticWgs84(double& x, double& y, double& z, double* cofactors = nullptr);
+VDXML_API void XyzToGeodeticWgs84(double& x, double& y, double& z, double* cofactors = nullptr);
 
 /// @brief Rotates a symmetric 3 x 3 cofactor matrix from the X, Y, Z frame into the local
 ///        north, east, up frame of a latitude and longitude, in place.
@@ -75,6 +77,7 @@ void XyzToGeodeticWgs84(double& x, double& y, double& z, double* cofactors = nul
 ///                          on return 11 = north-north, 12 = north-east, 13 = north-up,
 ///                          22 = east-east, 23 = east-up, 33 = up-up; when null, nothing
 ///                          happens
-void QxxXyzToGeodetic(const double& latitude, const double& longitude, double* const cofactors);
+VDXML_API void QxxXyzToGeodetic(const double& latitude, const double& longitude,
+                                double* const cofactors);
 
 }  // namespace VdXml

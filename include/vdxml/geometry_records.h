@@ -10,17 +10,18 @@
 
 #include <cstdint>
 
+#include "vdxml/export.h"
 #include "vdxml/records.h"
 
 /// The averaging limits of a project, for position and height, in the linear unit.
-struct VDXML_AVGLIMIT : VDXML_BASE {
+struct VDXML_API VDXML_AVGLIMIT : VDXML_BASE {
     VDXML_AVGLIMIT() : VDXML_BASE(VDXML_TYPE_AVGLIMIT) {}
     double Pos = 0.0;
     double Hgt = 0.0;
 };
 
 /// The modified grid of a project; written only when ScaleFactor is not 0.
-struct VDXML_MODIFIEDGRID : VDXML_BASE {
+struct VDXML_API VDXML_MODIFIEDGRID : VDXML_BASE {
     VDXML_MODIFIEDGRID() : VDXML_BASE(VDXML_TYPE_MODIFIEDGRID) {}
     double ScaleFactor = 0.0;
     double FalseNorthing = 0.0;
@@ -29,7 +30,7 @@ struct VDXML_MODIFIEDGRID : VDXML_BASE {
 
 /// A project: Name is required for writing. Timezone and LeapSecond are time spans in days,
 /// Created a Modified Julian Date (written only when greater than 0).
-struct VDXML_PROJECT : VDXML_BASE, VDXML_ITEMNAME {
+struct VDXML_API VDXML_PROJECT : VDXML_BASE, VDXML_ITEMNAME {
     VDXML_PROJECT() : VDXML_BASE(VDXML_TYPE_PROJECT) {}
     double Timezone = VDXML_UNDEFINED;
     double LeapSecond = VDXML_UNDEFINED;
@@ -57,7 +58,7 @@ enum VDXML_POINT_CLASS : std::uint32_t {
 
 /// A point: Name (the point identifier) is required for writing. Class and SubClass are codes
 /// with texts (0 = none; a code without a text fails the write), Epoch a Modified Julian Date.
-struct VDXML_POINT : VDXML_BASE, VDXML_ITEMNAME {
+struct VDXML_API VDXML_POINT : VDXML_BASE, VDXML_ITEMNAME {
     VDXML_POINT() : VDXML_BASE(VDXML_TYPE_POINT) {}
     std::uint32_t Class = 0;
     std::uint32_t SubClass = 0;
@@ -76,7 +77,7 @@ enum VDXML_COORD_TYPE : std::int32_t {
 /// Quality of a coordinate block: unit-weight standard deviation and the upper triangle of a
 /// symmetric 3 x 3 cofactor matrix, row by row. Rows 1 and 2 are the block's position
 /// components, row 3 its height.
-struct VDXML_QLTY : VDXML_BASE {
+struct VDXML_API VDXML_QLTY : VDXML_BASE {
     VDXML_QLTY() : VDXML_BASE(VDXML_TYPE_QLTY) {}
     double M0 = 0.0;
     double Q11 = 0.0;
@@ -88,7 +89,7 @@ struct VDXML_QLTY : VDXML_BASE {
 };
 
 /// Earth-centred or local Cartesian coordinates.
-struct VDXML_CARTESIAN : VDXML_BASE {
+struct VDXML_API VDXML_CARTESIAN : VDXML_BASE {
     static constexpr std::uint8_t flagXyz = 0x01;   ///< X, Y and Z given
     static constexpr std::uint8_t flagQlty = 0x10;  ///< Qlty given
 
@@ -101,7 +102,7 @@ struct VDXML_CARTESIAN : VDXML_BASE {
 };
 
 /// Geodetic coordinates: latitude and longitude in the angular unit, heights in the linear one.
-struct VDXML_GEODETIC : VDXML_BASE {
+struct VDXML_API VDXML_GEODETIC : VDXML_BASE {
     static constexpr std::uint8_t flagLatLon = 0x01;
     static constexpr std::uint8_t flagHE = 0x02;  ///< ellipsoidal height
     static constexpr std::uint8_t flagHO = 0x04;  ///< orthometric height
@@ -118,7 +119,7 @@ struct VDXML_GEODETIC : VDXML_BASE {
 };
 
 /// Grid coordinates (easting, northing) with heights; the flags as for VDXML_GEODETIC.
-struct VDXML_GRID : VDXML_BASE {
+struct VDXML_API VDXML_GRID : VDXML_BASE {
     static constexpr std::uint8_t flagEN = 0x01;
     static constexpr std::uint8_t flagHE = 0x02;
     static constexpr std::uint8_t flagHO = 0x04;
@@ -150,7 +151,7 @@ enum VDXML_COORD_SOURCE : std::uint32_t {
 
 /// A coordinate of a point in up to five representations. GeoidSeparation has no value of its
 /// own for "not given": flagGeoidSeparation says whether it is (it starts at 0).
-struct VDXML_COORD : VDXML_BASE {
+struct VDXML_API VDXML_COORD : VDXML_BASE {
     using enmType = VDXML_COORD_TYPE;
 
     static constexpr std::uint8_t flagGeoidSeparation = 0x08;
@@ -177,7 +178,7 @@ struct VDXML_COORD : VDXML_BASE {
 
 /// Standard deviations of polar elements: angles in the angular unit, lengths in the linear
 /// one (relative ones per km or in ppm, see CVdXmlNode::InsertSdRel).
-struct VDXML_SD : VDXML_BASE {
+struct VDXML_API VDXML_SD : VDXML_BASE {
     static constexpr std::uint8_t flagSdAzi = 0x01;
     static constexpr std::uint8_t flagSdDir = 0x02;
     static constexpr std::uint8_t flagSdZen = 0x04;
@@ -198,7 +199,7 @@ struct VDXML_SD : VDXML_BASE {
 };
 
 /// A Cartesian coordinate difference.
-struct VDXML_DCARTESIAN : VDXML_BASE {
+struct VDXML_API VDXML_DCARTESIAN : VDXML_BASE {
     static constexpr std::uint8_t flagDXyz = 0x01;
     static constexpr std::uint8_t flagQlty = 0x10;
 
@@ -211,7 +212,7 @@ struct VDXML_DCARTESIAN : VDXML_BASE {
 };
 
 /// Flag bits shared by the geodetic and grid differences.
-struct VDXML_DIFF_FLAGS {
+struct VDXML_API VDXML_DIFF_FLAGS {
     static constexpr std::uint16_t flagPosition = 0x0001;  ///< DLat/DLon or DE/DN
     static constexpr std::uint16_t flagDH = 0x0006;        ///< either bit: DH given
     static constexpr std::uint16_t flagQlty = 0x0010;
@@ -227,7 +228,7 @@ struct VDXML_DIFF_FLAGS {
 };
 
 /// A geodetic coordinate difference with polar elements (angles in radians).
-struct VDXML_DGEODETIC : VDXML_BASE, VDXML_DIFF_FLAGS {
+struct VDXML_API VDXML_DGEODETIC : VDXML_BASE, VDXML_DIFF_FLAGS {
     static constexpr std::uint16_t flagD2D = 0x4000;
     static constexpr std::uint16_t flagD3D = 0x8000;
 
@@ -249,7 +250,7 @@ struct VDXML_DGEODETIC : VDXML_BASE, VDXML_DIFF_FLAGS {
 
 /// A grid coordinate difference with polar elements; note the different bits of D2D, D3D
 /// and Dir.
-struct VDXML_DGRID : VDXML_BASE, VDXML_DIFF_FLAGS {
+struct VDXML_API VDXML_DGRID : VDXML_BASE, VDXML_DIFF_FLAGS {
     static constexpr std::uint16_t flagD2D = 0x0020;
     static constexpr std::uint16_t flagD3D = 0x0040;
     static constexpr std::uint16_t flagDir = 0x8000;
@@ -272,7 +273,7 @@ struct VDXML_DGRID : VDXML_BASE, VDXML_DIFF_FLAGS {
 };
 
 /// A coordinate difference in up to five representations, with centring accuracies.
-struct VDXML_DCOORD : VDXML_BASE {
+struct VDXML_API VDXML_DCOORD : VDXML_BASE {
     static constexpr std::uint8_t flagACPos = 0x01;
     static constexpr std::uint8_t flagACHgt = 0x02;
 

@@ -3,10 +3,11 @@
 #pragma once
 
 #include "vdxml/element_node.h"
+#include "vdxml/export.h"
 #include "vdxml/gps_records.h"
 
 /// The wrapper of one "GpsBl" element.
-class CVdXmlGpsBaseline : public CVdXmlElementNode {
+class VDXML_API CVdXmlGpsBaseline : public CVdXmlElementNode {
   public:
     /// A wrapper without a root: Create takes the parent's.
     CVdXmlGpsBaseline() = default;

@@ -8,13 +8,14 @@
 
 #include <cstdint>
 
+#include "vdxml/export.h"
 #include "vdxml/geometry_records.h"
 #include "vdxml/records.h"
 
 /// A receiver antenna. Writing needs both flagAntenna and flagAntName; reading a name sets
 /// both. AntType selects a model text (see VdXml::enumAntennaModel): -1 "Invalid", 1 to 48
 /// one model each; other codes have no text and cannot be written.
-struct VDXML_ANTENNA : VDXML_BASE {
+struct VDXML_API VDXML_ANTENNA : VDXML_BASE {
     static constexpr std::uint8_t flagAntenna = 0x01;  ///< the antenna is given
     static constexpr std::uint8_t flagAntName = 0x02;  ///< AntName is given
     static constexpr std::uint8_t flagAntType = 0x04;
@@ -39,7 +40,7 @@ struct VDXML_ANTENNA : VDXML_BASE {
 
 /// Dilution-of-precision figures. The reserved figure counts when deciding whether any figure
 /// is given, but no element carries its value.
-struct VDXML_DOPS : VDXML_BASE {
+struct VDXML_API VDXML_DOPS : VDXML_BASE {
     static constexpr std::uint8_t flagHDOP = 0x01;
     static constexpr std::uint8_t flagVDOP = 0x02;
     static constexpr std::uint8_t flagReservedDOP = 0x04;
@@ -59,7 +60,7 @@ struct VDXML_DOPS : VDXML_BASE {
 /// What the reference and the rover setups share: receiver, antenna and antenna height.
 /// Writing needs flagSetup; reading any of sensor type, serial number or antenna height sets
 /// it together with the value's own flag.
-struct VDXML_GPS_SETUP : VDXML_BASE {
+struct VDXML_API VDXML_GPS_SETUP : VDXML_BASE {
     static constexpr std::uint8_t flagSetup = 0x01;  ///< the setup is given
     static constexpr std::uint8_t flagSensorType = 0x02;
     static constexpr std::uint8_t flagSensorSerialNr = 0x04;
@@ -76,14 +77,14 @@ struct VDXML_GPS_SETUP : VDXML_BASE {
 };
 
 /// The reference receiver's setup.
-struct VDXML_GPS_REFERENCE : VDXML_GPS_SETUP {
+struct VDXML_API VDXML_GPS_REFERENCE : VDXML_GPS_SETUP {
     VDXML_GPS_REFERENCE() : VDXML_GPS_SETUP(VDXML_TYPE_GPS_REFERENCE) {}
 };
 
 /// The rover's setup, with the time span of the epochs it shares with the reference (Start
 /// and End as Modified Julian Dates, Span in days; written when two of the three are set) and
 /// its dilution-of-precision figures.
-struct VDXML_GPS_ROVER : VDXML_GPS_SETUP {
+struct VDXML_API VDXML_GPS_ROVER : VDXML_GPS_SETUP {
     VDXML_GPS_ROVER() : VDXML_GPS_SETUP(VDXML_TYPE_GPS_ROVER) {}
     VDXML_TIMESPAN TSCE;
     VDXML_DOPS DOPs;
@@ -91,7 +92,7 @@ struct VDXML_GPS_ROVER : VDXML_GPS_SETUP {
 
 /// The baseline between reference and rover: its vector and accuracy as a coordinate
 /// difference. Writing needs flagBaseline; reading any baseline element sets it.
-struct VDXML_GPSBASELINE : VDXML_BASE {
+struct VDXML_API VDXML_GPSBASELINE : VDXML_BASE {
     static constexpr std::uint8_t flagBaseline = 0x01;
 
     VDXML_GPSBASELINE() : VDXML_BASE(VDXML_TYPE_GPSBASELINE) {}

@@ -3,10 +3,11 @@
 #pragma once
 
 #include "vdxml/element_node.h"
+#include "vdxml/export.h"
 #include "vdxml/gps_records.h"
 
 /// The wrapper of one "Ref" element.
-class CVdXmlGpsReference : public CVdXmlElementNode {
+class VDXML_API CVdXmlGpsReference : public CVdXmlElementNode {
   public:
     /// A wrapper without a root: Create takes the parent's.
     CVdXmlGpsReference() = default;

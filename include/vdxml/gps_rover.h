@@ -4,10 +4,11 @@
 #pragma once
 
 #include "vdxml/element_node.h"
+#include "vdxml/export.h"
 #include "vdxml/gps_records.h"
 
 /// The wrapper of one "Rov" element.
-class CVdXmlGpsRover : public CVdXmlElementNode {
+class VDXML_API CVdXmlGpsRover : public CVdXmlElementNode {
   public:
     /// A wrapper without a root: Create takes the parent's.
     CVdXmlGpsRover() = default;

@@ -9,12 +9,13 @@
 
 #include "vdxml/backend.h"
 #include "vdxml/enum_text.h"
+#include "vdxml/export.h"
 #include "vdxml/reading_map.h"
 #include "vdxml/records.h"
 #include "vdxml/root.h"
 
 /// The root pointer shared by every node of a document, and the static value readers.
-class CVdXmlNodeBase {
+class VDXML_API CVdXmlNodeBase {
   public:
     /// A node without a root.
     CVdXmlNodeBase() = default;
@@ -72,7 +73,7 @@ class CVdXmlNodeBase {
 /// Attribute lists, passed by pointer (null for none).
 using VDXML_ATTRIBUTES = std::list<VDXML_ATTRIBUTE>;
 
-// ---- Geometry blocks: records and element classes (see geometry_records.h) ----
+// Geometry blocks: records and element classes (see geometry_records.h).
 struct VDXML_POINT;
 struct VDXML_QLTY;
 struct VDXML_CARTESIAN;
@@ -88,9 +89,8 @@ enum VDXML_COORD_TYPE : std::int32_t;  // VDXML_COORD::enmType
 class CVdXmlPoint;
 class CVdXmlCoord;
 class CVdXmlDCoord;
-// ---- end of geometry forward declarations ----
 
-// ---- Coordinate systems and transformations: records and element classes (see trf_records.h) ----
+// Coordinate systems and transformations: records and element classes (see trf_records.h).
 struct VDXML_TRFSTEP;
 struct VDXML_RESIDUAL_CARTESIAN;
 struct VDXML_RESIDUAL_GRID;
@@ -103,10 +103,9 @@ struct VDXML_TRANSFORMATION;
 struct VDXML_COORDINATESYSTEM;
 class CVdXmlTrfResidual;
 class CVdXmlCoordinateSystem;
-// ---- end of coordinate-system forward declarations ----
 
-// ---- GPS, thematic and stakeout: records and element classes ----
-// (gps_records.h, thematic_records.h, stakeout_records.h)
+// GPS, thematic and stakeout: records and element classes (see gps_records.h,
+// thematic_records.h, stakeout_records.h).
 struct VDXML_ANTENNA;
 struct VDXML_DOPS;
 struct VDXML_THEMATICAL_CODELIST;
@@ -117,7 +116,6 @@ struct VDXML_THEMATICAL_ATTRIBUTE;
 struct VDXML_STAKEOUT_DESIGN;
 struct VDXML_STAKEOUT_RESULT;
 class CVdXmlApplStakeout;
-// ---- end of GPS, thematic and stakeout forward declarations ----
 
 /// The wrapper of one element: it creates the element, then appends entries, comments and
 /// sub-element blocks to it. A wrapper can be created again to write another element; the
@@ -128,7 +126,7 @@ class CVdXmlApplStakeout;
 /// element the back end could not create). With the streaming back end an engine failure (a
 /// name that is not an XML name, an output that can no longer be written, such as a full
 /// disk) arrives as _com_error instead of a status; the DOM back end turns it into a status.
-class CVdXmlNode : public CVdXmlNodeBase {
+class VDXML_API CVdXmlNode : public CVdXmlNodeBase {
   public:
     /// A node without a root: it takes the root of the parent given to Create.
     CVdXmlNode();
@@ -279,7 +277,7 @@ class CVdXmlNode : public CVdXmlNodeBase {
     /// The same through a temporary node.
     long InsertVersion(const VDXML_VERSION& version) const;
 
-    // ---- Geometry blocks: points, coordinates, quality, coordinate differences ----
+    // Geometry blocks: points, coordinates, quality, coordinate differences.
     // Each writer appends its entries to this node, in a fixed order, and returns the first
     // failure (what was written stays), else the status of the last entry written. Numbers
     // use 5 decimals for lengths, 15 for angles and 8 for cofactors.
@@ -322,9 +320,8 @@ class CVdXmlNode : public CVdXmlNodeBase {
     /// "m/sqrt(km)" ...); E_FAIL after an entry whose unit the document's units do not name.
     /// S_OK when no flag is set.
     long InsertSdRel(const VDXML_SD& sd) const;
-    // ---- end of geometry blocks ----
 
-    // ---- Coordinate systems and transformations ----
+    // Coordinate systems and transformations.
     // Each writer appends to this node in a fixed order and returns the first failure (what
     // was written stays); otherwise S_OK where it says so, else the last entry's status.
     // Reference models write their item name only when they have a name and return E_FAIL
@@ -361,9 +358,8 @@ class CVdXmlNode : public CVdXmlNodeBase {
     /// CVdXmlCoordinateSystem::Create).
     long InsertCoordinateSystem(const VDXML_COORDINATESYSTEM& system,
                                 CVdXmlCoordinateSystem& out) const;
-    // ---- end of coordinate systems and transformations ----
 
-    // ---- GPS, thematic and stakeout ----
+    // GPS, thematic and stakeout.
     // Each writer appends its element below this node into out and writes its children in a
     // fixed order, ending at the first failing entry or comment (what was written stays);
     // otherwise it returns the status of the last entry written.
@@ -401,7 +397,6 @@ class CVdXmlNode : public CVdXmlNodeBase {
     long InsertStakeout(
         const std::map<VDXML_STAKEOUT_DESIGN, std::vector<VDXML_STAKEOUT_RESULT>>& designs,
         CVdXmlApplStakeout& stakeout) const;
-    // ---- end of GPS, thematic and stakeout ----
 
     /// "dt:dt" = "datetime", shared by all nodes.
     static const std::list<VDXML_ATTRIBUTE> m_listAttrDateTime;

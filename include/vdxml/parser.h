@@ -8,6 +8,7 @@
 #include <map>
 
 #include "vdxml/backend.h"
+#include "vdxml/export.h"
 #include "vdxml/platform/bstr.h"
 #include "vdxml/records.h"
 
@@ -36,8 +37,23 @@ struct VDXML_THEMATICAL_ATTRIBUTE;
 /// entries first.
 constexpr long VDXML_E_OUT_OF_ORDER = vdxml_detail::FromHresult(0x80040201u);
 
+/// How completely ParseStream (and CVdXmlTree::Load) read a file.
+enum VDXML_READ_OPTION : unsigned long {
+    /// The records Parse gives: every element kind's reader as Parse applies it.
+    VDXML_READ_AS_PARSE = 0,
+    /// Besides, every value of the kinds whose readers restore none: the coordinate differences
+    /// ("DCrd": each representation with its polar elements, quality and deviations, and the
+    /// centring accuracies) and the coordinate systems ("CoordinateSystem": name, note,
+    /// creation time, ellipsoid, projection, geoid and country models, and the transformation's
+    /// name, type, height mode and source and target systems; not its steps and residuals). A
+    /// value that comes after a nested reported element (a coordinate system's models follow
+    /// its residuals) is added to the announced record as it is read: it is there at the
+    /// record's close notification, not at its open one.
+    VDXML_READ_COMPLETE = 1,
+};
+
 /// Where and why the last ParseStream stopped short of the end of its file.
-struct VDXML_PARSE_ERROR {
+struct VDXML_API VDXML_PARSE_ERROR {
     long status = S_OK;  ///< the status ParseStream returned
     long line = 0;       ///< 1-based line of the fault; 0 when not known (a file error)
     long column = 0;     ///< 1-based column; 0 when not known
@@ -51,7 +67,7 @@ namespace VdXml {
 /// whoever sends the notification (the parser, or the record tree while replaying): a
 /// callback that wants to keep one copies it; it neither keeps the pointer nor changes the
 /// slots. The layout is part of the callback interface and never changes.
-struct _CURRENCYTABLE {
+struct VDXML_API _CURRENCYTABLE {
     VDXML_BASE* pReserved = nullptr;                             ///< Never set.
     VDXML_ROOT* pRoot = nullptr;                                 ///< "Company"
     VDXML_PROJECT* pProject = nullptr;                           ///< "Project"
@@ -76,7 +92,7 @@ struct _CURRENCYTABLE {
 /// receives the table of current records; the result is ignored by every sender. An open
 /// notification always comes before those of the element's descendants and its close
 /// notification after them; during the close notification the record is still in its slot.
-class IVdXmlNotifications {
+class VDXML_API IVdXmlNotifications {
   public:
     /// The root element "Company" opened.
     virtual int OnVdXmlBegin(VdXml::_CURRENCYTABLE* table) = 0;
@@ -161,7 +177,7 @@ class IVdXmlNotifications {
 /// it held before the element was opened: records left behind by an abandoned element are
 /// freed, and an element nested in one of its own kind ("Pnt" in "Pnt") hides the outer
 /// record only while it is open. So between two parses every slot is null.
-class CVdXmlParser {
+class VDXML_API CVdXmlParser {
   public:
     /// A handler of one element kind: the element, the callback (may be null) and the table.
     using Handler = long (*)(VDXML_ELEMENT& element, IVdXmlNotifications* callback,
@@ -208,6 +224,9 @@ class CVdXmlParser {
     ///         unreadable); 0xC00C0000 | the parser's code for a file that is not well-formed
     ///         or nested deeper than the engine accepts
     long ParseStream(const char* fileName);
+    /// ParseStream with options (VDXML_READ_OPTION bits); ParseStream(fileName) reads as
+    /// VDXML_READ_AS_PARSE.
+    long ParseStream(const char* fileName, unsigned long options);
     /// What stopped the last ParseStream; status S_OK after a complete one.
     const VDXML_PARSE_ERROR& GetParseError() const { return m_parseError; }
     /// The creation time the last ParseStream found in the root element's "FileCreated" (a

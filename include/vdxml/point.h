@@ -3,10 +3,11 @@
 #pragma once
 
 #include "vdxml/element_node.h"
+#include "vdxml/export.h"
 #include "vdxml/geometry_records.h"
 
 /// The wrapper of one "Pnt" element.
-class CVdXmlPoint : public CVdXmlElementNode {
+class VDXML_API CVdXmlPoint : public CVdXmlElementNode {
   public:
     /// The point creates no table nodes itself; derived classes choose their own ids for
     /// InsertItemName.

@@ -5,11 +5,12 @@
 #include <cstdint>
 #include <map>
 
+#include "vdxml/export.h"
 #include "vdxml/platform/bstr.h"
 
 /// One row of a reading map: where a wanted descendant sits, how its text is converted and
 /// where the value and its flag go.
-struct VDXML_PARSE_NODEDATA {
+struct VDXML_API VDXML_PARSE_NODEDATA {
     /// How a text becomes a value; pData must point to the type named.
     enum enmFormat : std::int32_t {
         fmtString = 1,    ///< _bstr_t, the text unchanged
@@ -39,7 +40,7 @@ struct VDXML_PARSE_NODEDATA {
 /// Rows keyed by name + level in decimal ("Name2"); keys compare as UTF-16 code units. A
 /// name that ends in digits can meet another row's key ("Q1" at level 12 and "Q11" at level
 /// 2 are both "Q112"); the first row added then wins.
-class VDXML_MAP_PARSE_NODEDATA : public std::map<_bstr_t, VDXML_PARSE_NODEDATA> {
+class VDXML_API VDXML_MAP_PARSE_NODEDATA : public std::map<_bstr_t, VDXML_PARSE_NODEDATA> {
   public:
     /// Adds a row; when the key exists already the first row stays and this one is dropped.
     /// flagMask is kept only together with pFlags.

@@ -4,6 +4,7 @@
 // code, so that a caller writes two functions instead of thirty.
 #pragma once
 
+#include "vdxml/export.h"
 #include "vdxml/geometry_records.h"
 #include "vdxml/gps_records.h"
 #include "vdxml/parser.h"
@@ -11,7 +12,7 @@
 #include "vdxml/tps_records.h"
 #include "vdxml/trf_records.h"
 
-class CVdXmlRecordCallback : public IVdXmlNotifications {
+class VDXML_API CVdXmlRecordCallback : public IVdXmlNotifications {
   public:
     /// An element of a reported kind opened; record is its record, in its slot of table (see
     /// IVdXmlNotifications for who owns it). The result is passed on to the sender.
@@ -37,9 +38,7 @@ class CVdXmlRecordCallback : public IVdXmlNotifications {
     }
     int OnTpsObsSet(VdXml::_CURRENCYTABLE* t) final { return Open(t, t->pTpsObsSet); }
     int OnTpsObsSetClose(VdXml::_CURRENCYTABLE* t) final { return Close(t, t->pTpsObsSet); }
-    int OnCoordinateSystem(VdXml::_CURRENCYTABLE* t) final {
-        return Open(t, t->pCoordinateSystem);
-    }
+    int OnCoordinateSystem(VdXml::_CURRENCYTABLE* t) final { return Open(t, t->pCoordinateSystem); }
     int OnCoordinateSystemClose(VdXml::_CURRENCYTABLE* t) final {
         return Close(t, t->pCoordinateSystem);
     }
@@ -48,9 +47,7 @@ class CVdXmlRecordCallback : public IVdXmlNotifications {
     int OnGpsBaseline(VdXml::_CURRENCYTABLE* t) final { return Open(t, t->pGpsBaseline); }
     int OnGpsBaselineClose(VdXml::_CURRENCYTABLE* t) final { return Close(t, t->pGpsBaseline); }
     int OnGpsReference(VdXml::_CURRENCYTABLE* t) final { return Open(t, t->pGpsReference); }
-    int OnGpsReferenceClose(VdXml::_CURRENCYTABLE* t) final {
-        return Close(t, t->pGpsReference);
-    }
+    int OnGpsReferenceClose(VdXml::_CURRENCYTABLE* t) final { return Close(t, t->pGpsReference); }
     int OnGpsRover(VdXml::_CURRENCYTABLE* t) final { return Open(t, t->pGpsRover); }
     int OnGpsRoverClose(VdXml::_CURRENCYTABLE* t) final { return Close(t, t->pGpsRover); }
     int OnCode(VdXml::_CURRENCYTABLE* t) final { return Open(t, t->pThematicalCode); }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "vdxml/export.h"
 #include "vdxml/parser.h"
 #include "vdxml/tree.h"
 
@@ -37,7 +38,7 @@
 /// - The tree is only built by the notifications of a parse or a replay, so its depth is that
 ///   of the files' elements, which the engine bounds (see CVdXmlParser); replaying recurses
 ///   once per level.
-class CVdXmlTree : public IVdXmlNotifications {
+class VDXML_API CVdXmlTree : public IVdXmlNotifications {
   public:
     /// The tree of record pointers; the records are owned by CVdXmlTree, not by the tree.
     using Tree = CRk32Tree<VDXML_BASE*>;
@@ -59,6 +60,11 @@ class CVdXmlTree : public IVdXmlNotifications {
     ///         or unreadable file; 0xC00C0000 | the parser's code for a malformed file (see
     ///         CVdXmlParser::ParseStream)
     long Load(const char* fileName);
+    /// Load with options (VDXML_READ_OPTION bits of CVdXmlParser::ParseStream): with
+    /// VDXML_READ_COMPLETE the records hold every value that complete reading restores,
+    /// including those that come after a nested element (copied again when their element
+    /// closes). A file that must fall back to Parse is read as Parse reads it.
+    long Load(const char* fileName, unsigned long options);
 
     /// Replays one loaded file to callback, leaving out every omitted node with everything
     /// below it: the file loaded last, or the one at index file (counted like the top-level
@@ -93,48 +99,68 @@ class CVdXmlTree : public IVdXmlNotifications {
     // current node and makes it current (the root goes first among the top-level nodes); a
     // close notification returns to the node that was current before. All return 0.
     int OnVdXmlBegin(VdXml::_CURRENCYTABLE* t) override { return Open(t, VDXML_TYPE_ROOT); }
-    int OnVdXmlClose(VdXml::_CURRENCYTABLE*) override { return Close(); }
+    int OnVdXmlClose(VdXml::_CURRENCYTABLE* t) override { return Close(t, VDXML_TYPE_ROOT); }
     int OnProject(VdXml::_CURRENCYTABLE* t) override { return Open(t, VDXML_TYPE_PROJECT); }
-    int OnProjectClose(VdXml::_CURRENCYTABLE*) override { return Close(); }
+    int OnProjectClose(VdXml::_CURRENCYTABLE* t) override { return Close(t, VDXML_TYPE_PROJECT); }
     int OnPoint(VdXml::_CURRENCYTABLE* t) override { return Open(t, VDXML_TYPE_POINT); }
-    int OnPointClose(VdXml::_CURRENCYTABLE*) override { return Close(); }
+    int OnPointClose(VdXml::_CURRENCYTABLE* t) override { return Close(t, VDXML_TYPE_POINT); }
     int OnCoord(VdXml::_CURRENCYTABLE* t) override { return Open(t, VDXML_TYPE_COORD); }
-    int OnCoordClose(VdXml::_CURRENCYTABLE*) override { return Close(); }
+    int OnCoordClose(VdXml::_CURRENCYTABLE* t) override { return Close(t, VDXML_TYPE_COORD); }
     int OnDCoord(VdXml::_CURRENCYTABLE* t) override { return Open(t, VDXML_TYPE_DCOORD); }
-    int OnDCoordClose(VdXml::_CURRENCYTABLE*) override { return Close(); }
+    int OnDCoordClose(VdXml::_CURRENCYTABLE* t) override { return Close(t, VDXML_TYPE_DCOORD); }
     int OnTpsSetup(VdXml::_CURRENCYTABLE* t) override { return Open(t, VDXML_TYPE_TPS_SETUP); }
-    int OnTpsSetupClose(VdXml::_CURRENCYTABLE*) override { return Close(); }
+    int OnTpsSetupClose(VdXml::_CURRENCYTABLE* t) override {
+        return Close(t, VDXML_TYPE_TPS_SETUP);
+    }
     int OnTpsSetupDetails(VdXml::_CURRENCYTABLE* t) override {
         return Open(t, VDXML_TYPE_TPS_SETUP_DETAILS);
     }
-    int OnTpsSetupDetailsClose(VdXml::_CURRENCYTABLE*) override { return Close(); }
+    int OnTpsSetupDetailsClose(VdXml::_CURRENCYTABLE* t) override {
+        return Close(t, VDXML_TYPE_TPS_SETUP_DETAILS);
+    }
     int OnTpsObsSet(VdXml::_CURRENCYTABLE* t) override { return Open(t, VDXML_TYPE_TPS_OBSSET); }
-    int OnTpsObsSetClose(VdXml::_CURRENCYTABLE*) override { return Close(); }
+    int OnTpsObsSetClose(VdXml::_CURRENCYTABLE* t) override {
+        return Close(t, VDXML_TYPE_TPS_OBSSET);
+    }
     int OnCoordinateSystem(VdXml::_CURRENCYTABLE* t) override {
         return Open(t, VDXML_TYPE_COORDINATESYSTEM);
     }
-    int OnCoordinateSystemClose(VdXml::_CURRENCYTABLE*) override { return Close(); }
+    int OnCoordinateSystemClose(VdXml::_CURRENCYTABLE* t) override {
+        return Close(t, VDXML_TYPE_COORDINATESYSTEM);
+    }
     int OnTrfResidual(VdXml::_CURRENCYTABLE* t) override { return Open(t, VDXML_TYPE_TRFRESIDUAL); }
-    int OnTrfResidualClose(VdXml::_CURRENCYTABLE*) override { return Close(); }
+    int OnTrfResidualClose(VdXml::_CURRENCYTABLE* t) override {
+        return Close(t, VDXML_TYPE_TRFRESIDUAL);
+    }
     int OnGpsBaseline(VdXml::_CURRENCYTABLE* t) override { return Open(t, VDXML_TYPE_GPSBASELINE); }
-    int OnGpsBaselineClose(VdXml::_CURRENCYTABLE*) override { return Close(); }
+    int OnGpsBaselineClose(VdXml::_CURRENCYTABLE* t) override {
+        return Close(t, VDXML_TYPE_GPSBASELINE);
+    }
     int OnGpsReference(VdXml::_CURRENCYTABLE* t) override {
         return Open(t, VDXML_TYPE_GPS_REFERENCE);
     }
-    int OnGpsReferenceClose(VdXml::_CURRENCYTABLE*) override { return Close(); }
+    int OnGpsReferenceClose(VdXml::_CURRENCYTABLE* t) override {
+        return Close(t, VDXML_TYPE_GPS_REFERENCE);
+    }
     int OnGpsRover(VdXml::_CURRENCYTABLE* t) override { return Open(t, VDXML_TYPE_GPS_ROVER); }
-    int OnGpsRoverClose(VdXml::_CURRENCYTABLE*) override { return Close(); }
+    int OnGpsRoverClose(VdXml::_CURRENCYTABLE* t) override {
+        return Close(t, VDXML_TYPE_GPS_ROVER);
+    }
     int OnCode(VdXml::_CURRENCYTABLE* t) override { return Open(t, VDXML_TYPE_THEMATICAL_CODE); }
-    int OnCodeClose(VdXml::_CURRENCYTABLE*) override { return Close(); }
+    int OnCodeClose(VdXml::_CURRENCYTABLE* t) override {
+        return Close(t, VDXML_TYPE_THEMATICAL_CODE);
+    }
     int OnAttribute(VdXml::_CURRENCYTABLE* t) override {
         return Open(t, VDXML_TYPE_THEMATICAL_ATTRIBUTE);
     }
-    int OnAttributeClose(VdXml::_CURRENCYTABLE*) override { return Close(); }
+    int OnAttributeClose(VdXml::_CURRENCYTABLE* t) override {
+        return Close(t, VDXML_TYPE_THEMATICAL_ATTRIBUTE);
+    }
 
   private:
     /// Loads through one of the parser's entry points; on failure the records it added are
     /// taken out again.
-    long LoadWith(long (CVdXmlParser::*parse)(const char*), const char* fileName);
+    long LoadWith(bool stream, unsigned long options, const char* fileName);
     /// Lists the nodes in pre-order, so that GetNode finds one at once; done on the first
     /// GetNode after the tree changed.
     void IndexNodes();
@@ -142,7 +168,7 @@ class CVdXmlTree : public IVdXmlNotifications {
     int Open(VdXml::_CURRENCYTABLE* table, std::int32_t type);
     /// Every close notification: the node current before the matching open becomes current
     /// again.
-    int Close();
+    int Close(VdXml::_CURRENCYTABLE* table, std::int32_t type);
 
     /// The loaded files, the last one first.
     Tree m_tree;
@@ -155,4 +181,5 @@ class CVdXmlTree : public IVdXmlNotifications {
     std::vector<Tree::pre_order_iterator> m_openedFrom;
     std::vector<Tree::node_type*> m_index;  ///< the nodes in pre-order, while m_indexed
     bool m_indexed = false;
+    bool m_copyAtClose = false;  ///< copy each record again when its element closes
 };

@@ -7,6 +7,7 @@
 #include <list>
 #include <vector>
 
+#include "vdxml/export.h"
 #include "vdxml/platform/bstr.h"
 #include "vdxml/platform/variant.h"
 
@@ -66,7 +67,7 @@ enum VDXML_TYPE : std::int32_t {
 
 /// The base of every record: deletable through a base pointer, with its type code and the
 /// omitted mark used by the record tree. A copy carries both along.
-struct VDXML_BASE {
+struct VDXML_API VDXML_BASE {
     virtual ~VDXML_BASE() = default;
     std::int32_t nType = VDXML_TYPE_NONE;  ///< the record-type code, set by the constructor
     bool bOmit = false;                    ///< left out when the record tree replays
@@ -94,7 +95,7 @@ inline bool VdXmlIsUndefined(double value) {
 inline bool VdXmlIsSet(double value) { return !VdXmlIsUndefined(value); }
 
 /// One attribute: a name and a value written as the value's string form.
-struct VDXML_ATTRIBUTE {
+struct VDXML_API VDXML_ATTRIBUTE {
     _bstr_t Name;      ///< qualified name; an attribute without one is not written
     _variant_t Value;  ///< written as Value.ToString()
 };
@@ -102,33 +103,33 @@ struct VDXML_ATTRIBUTE {
 using VDXML_ATTRIBUTE_LIST = std::list<VDXML_ATTRIBUTE>;
 
 /// A name with a free note; the name is required wherever an item name is written.
-struct VDXML_ITEMNAME {
+struct VDXML_API VDXML_ITEMNAME {
     _bstr_t Name;
     _bstr_t Note;
 };
 
 /// An error: Code 0 means none. Written when the code or the description is present.
-struct VDXML_ERROR : VDXML_BASE {
+struct VDXML_API VDXML_ERROR : VDXML_BASE {
     VDXML_ERROR() : VDXML_BASE(VDXML_TYPE_NONE) {}
     std::int32_t Code = 0;
     _bstr_t Description;
 };
 
 /// A warning, written like an error under "WarnCode"/"WarnDesc".
-struct VDXML_WARNING : VDXML_BASE {
+struct VDXML_API VDXML_WARNING : VDXML_BASE {
     VDXML_WARNING() : VDXML_BASE(VDXML_TYPE_NONE) {}
     std::int32_t Code = 0;
     _bstr_t Description;
 };
 
 /// A minimum and a maximum, in the unit of the value they bound.
-struct VDXML_MINMAX {
+struct VDXML_API VDXML_MINMAX {
     double Min = 0.0;
     double Max = 0.0;
 };
 
 /// A time span: start and end as Modified Julian Dates, span in days; each may be unset.
-struct VDXML_TIMESPAN {
+struct VDXML_API VDXML_TIMESPAN {
     double Start = VDXML_UNDEFINED;
     double End = VDXML_UNDEFINED;
     double Span = VDXML_UNDEFINED;
@@ -137,7 +138,7 @@ struct VDXML_TIMESPAN {
 using VDXML_VEC_TIMESPAN = std::vector<VDXML_TIMESPAN>;
 
 /// The format version; valid when Major is not 0.
-struct VDXML_VERSION : VDXML_BASE {
+struct VDXML_API VDXML_VERSION : VDXML_BASE {
     VDXML_VERSION() : VDXML_BASE(VDXML_TYPE_VERSION) {}
     std::uint8_t Major = 0;
     std::uint8_t Minor = 0;   ///< always written, also 0
@@ -148,7 +149,7 @@ struct VDXML_VERSION : VDXML_BASE {
 /// code needs a text (CVdXmlRoot::LinearUnitText and the like) or the document cannot start.
 /// Linear: 1 metres, 2 US survey feet, 3 international feet. Angular: 1 radians.
 /// TimeSystem: 1 local, 2 UTC, 3 GPS.
-struct VDXML_UNITS : VDXML_BASE {
+struct VDXML_API VDXML_UNITS : VDXML_BASE {
     VDXML_UNITS() : VDXML_BASE(VDXML_TYPE_UNITS) {}
     std::uint32_t Linear = 1;
     std::uint32_t Angular = 1;
@@ -157,7 +158,7 @@ struct VDXML_UNITS : VDXML_BASE {
 
 /// The file-level record: namespace, company, application, version, units and the DOM
 /// selection settings. NamespaceURI, Company, Application and Version.Major are required.
-struct VDXML_ROOT : VDXML_BASE {
+struct VDXML_API VDXML_ROOT : VDXML_BASE {
     VDXML_ROOT() : VDXML_BASE(VDXML_TYPE_ROOT) {}
     _bstr_t NamespaceURI;  ///< the namespace of every element written
     _bstr_t Company;       ///< "Name" of the root element

@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <utility>
 
+#include "vdxml/export.h"
+
 /// Objects start with the count 1, owned by their creator, and delete themselves at 0.
-class CVdXmlRefCount {
+class VDXML_API CVdXmlRefCount {
   public:
     /// A counted object is deleted by its last Release, not directly.
     virtual ~CVdXmlRefCount() = default;

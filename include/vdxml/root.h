@@ -3,12 +3,13 @@
 #pragma once
 
 #include "vdxml/backend.h"
+#include "vdxml/export.h"
 #include "vdxml/records.h"
 #include "vdxml/refcount.h"
 
 /// A counted object (see CVdXmlRefCount): create it with new and hand it to a _vdxml_ptr
 /// that adopts the initial reference.
-class CVdXmlRoot : public CVdXmlRefCount, public VDXML_ROOT {
+class VDXML_API CVdXmlRoot : public CVdXmlRefCount, public VDXML_ROOT {
   public:
     /// A copy of root, without a back end.
     explicit CVdXmlRoot(const VDXML_ROOT& root);
@@ -60,4 +61,4 @@ class CVdXmlRoot : public CVdXmlRefCount, public VDXML_ROOT {
 /// Creates the back end of a document type: the streaming back end for DOCTYPE_STREAM, the
 /// DOM back end for anything else. The returned object carries its initial reference; its
 /// engine objects are made by its Create.
-IVdXmlDoc* VdXmlCreateBackEnd(IVdXmlDoc::enmDocType docType);
+VDXML_API IVdXmlDoc* VdXmlCreateBackEnd(IVdXmlDoc::enmDocType docType);

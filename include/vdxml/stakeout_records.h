@@ -8,6 +8,7 @@
 #include <map>
 #include <vector>
 
+#include "vdxml/export.h"
 #include "vdxml/geometry_records.h"
 #include "vdxml/records.h"
 
@@ -34,7 +35,7 @@ enum VDXML_STAKEOUT_HEIGHT_MODEL : std::uint32_t {
 /// declaration order; numbers compare by value with NaN after every number. Two designs are
 /// one map key only when all of these are equal, so designs that share a name but differ in
 /// anything else are all kept.
-struct VDXML_STAKEOUT_DESIGN : VDXML_BASE {
+struct VDXML_API VDXML_STAKEOUT_DESIGN : VDXML_BASE {
     VDXML_STAKEOUT_DESIGN() : VDXML_BASE(VDXML_TYPE_STAKEOUT_DESIGN) {}
     VDXML_POINT Point;
     VDXML_COORD Coord;
@@ -46,7 +47,7 @@ struct VDXML_STAKEOUT_DESIGN : VDXML_BASE {
 /// One stakeout result. Written only when complete: its point has a name and a class other
 /// than 0 and its coordinate holds at least one value (Cartesian coordinates, or a latitude
 /// and longitude, easting and northing or height of a geodetic or grid block).
-struct VDXML_STAKEOUT_RESULT : VDXML_BASE {
+struct VDXML_API VDXML_STAKEOUT_RESULT : VDXML_BASE {
     static constexpr std::uint8_t flagCoordDiff1D = 0x01;
     static constexpr std::uint8_t flagCoordDiff2D = 0x02;
     static constexpr std::uint8_t flagCoordDiff3D = 0x04;

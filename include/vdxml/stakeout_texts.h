@@ -2,12 +2,13 @@
 #pragma once
 
 #include "vdxml/enum_text.h"
+#include "vdxml/export.h"
 
 namespace VdXml {
 
 /// Cut or fill: 1 "Cut", 2 "Fill", 3 "None".
-extern const VdXmlEnumTable enumStakeoutCutFill;
+VDXML_API extern const VdXmlEnumTable enumStakeoutCutFill;
 /// Height models: 1 "None", 2 "DTM".
-extern const VdXmlEnumTable enumStakeoutHeightModel;
+VDXML_API extern const VdXmlEnumTable enumStakeoutHeightModel;
 
 }  // namespace VdXml

@@ -2,10 +2,11 @@
 #pragma once
 
 #include "vdxml/element_node.h"
+#include "vdxml/export.h"
 #include "vdxml/thematic_records.h"
 
 /// The wrapper of one "ThematicalAttr" element.
-class CVdXmlThematicalAttribute : public CVdXmlElementNode {
+class VDXML_API CVdXmlThematicalAttribute : public CVdXmlElementNode {
   public:
     /// A wrapper without a root: Create takes the parent's.
     CVdXmlThematicalAttribute() = default;

@@ -3,10 +3,11 @@
 #pragma once
 
 #include "vdxml/element_node.h"
+#include "vdxml/export.h"
 #include "vdxml/thematic_records.h"
 
 /// The wrapper of one "ThematicalCode" element.
-class CVdXmlThematicalCode : public CVdXmlElementNode {
+class VDXML_API CVdXmlThematicalCode : public CVdXmlElementNode {
   public:
     /// A wrapper without a root: Create takes the parent's.
     CVdXmlThematicalCode() = default;

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "vdxml/export.h"
 #include "vdxml/records.h"
 
 /// Geometry types of a code (VDXML_THEMATICAL_CODE::Type); 0 means none and is not written.
@@ -47,19 +48,19 @@ enum VDXML_THEMATICAL_RANGE_TYPE : std::uint32_t {
 };
 
 /// A named list of codes; written with its item name when the name is not empty.
-struct VDXML_THEMATICAL_CODELIST : VDXML_BASE {
+struct VDXML_API VDXML_THEMATICAL_CODELIST : VDXML_BASE {
     VDXML_THEMATICAL_CODELIST() : VDXML_BASE(VDXML_TYPE_THEMATICAL_CODELIST) {}
     VDXML_ITEMNAME ItemName;
 };
 
 /// A named group of codes; the name is required for writing.
-struct VDXML_THEMATICAL_CODEGROUP : VDXML_BASE {
+struct VDXML_API VDXML_THEMATICAL_CODEGROUP : VDXML_BASE {
     VDXML_THEMATICAL_CODEGROUP() : VDXML_BASE(VDXML_TYPE_THEMATICAL_CODEGROUP) {}
     VDXML_ITEMNAME ItemName;
 };
 
 /// One code: name (required for writing), geometry type and description.
-struct VDXML_THEMATICAL_CODE : VDXML_BASE {
+struct VDXML_API VDXML_THEMATICAL_CODE : VDXML_BASE {
     VDXML_THEMATICAL_CODE() : VDXML_BASE(VDXML_TYPE_THEMATICAL_CODE) {}
     VDXML_ITEMNAME ItemName;
     std::uint32_t Type = VDXML_THEMATICAL_GEOMETRY_NONE;
@@ -69,7 +70,7 @@ struct VDXML_THEMATICAL_CODE : VDXML_BASE {
 /// One attribute value. Writing needs the name and flagAttribute. The value that counts is
 /// the one of ValueType: LongValue for 1, DoubleValue for 3, TextValue for 4; other types
 /// carry no value. Reading always puts the value's text into TextValue.
-struct VDXML_THEMATICAL_ATTRIBUTE : VDXML_BASE {
+struct VDXML_API VDXML_THEMATICAL_ATTRIBUTE : VDXML_BASE {
     static constexpr std::uint8_t flagAttribute = 0x01;  ///< the attribute is given
 
     VDXML_THEMATICAL_ATTRIBUTE() : VDXML_BASE(VDXML_TYPE_THEMATICAL_ATTRIBUTE) {}
@@ -83,7 +84,7 @@ struct VDXML_THEMATICAL_ATTRIBUTE : VDXML_BASE {
 
 /// The range of an attribute's values: minimum and maximum (written with 5 decimals) and the
 /// range's type, 0 for no range.
-struct VDXML_THEMATICAL_RANGELIST : VDXML_BASE {
+struct VDXML_API VDXML_THEMATICAL_RANGELIST : VDXML_BASE {
     VDXML_THEMATICAL_RANGELIST() : VDXML_BASE(VDXML_TYPE_THEMATICAL_RANGELIST) {}
     VDXML_MINMAX MinMax;
     std::uint32_t Type = VDXML_THEMATICAL_RANGE_NONE;
@@ -91,7 +92,7 @@ struct VDXML_THEMATICAL_RANGELIST : VDXML_BASE {
 
 /// The values an attribute may take; written, texts first, then whole numbers, then numbers
 /// with 3 decimals, when Type is not 0.
-struct VDXML_THEMATICAL_CHOICELIST : VDXML_BASE {
+struct VDXML_API VDXML_THEMATICAL_CHOICELIST : VDXML_BASE {
     VDXML_THEMATICAL_CHOICELIST() : VDXML_BASE(VDXML_TYPE_THEMATICAL_CHOICELIST) {}
     std::uint32_t Type = 0;
     std::vector<std::int32_t> Longs;
@@ -102,7 +103,7 @@ struct VDXML_THEMATICAL_CHOICELIST : VDXML_BASE {
 /// The description of an attribute: value type and kind (both written with their texts), up
 /// to three default values, a range and a choice list. Writing needs the name and a Flags
 /// byte other than 0; flagDescription is the bit to use when no other one is set.
-struct VDXML_THEMATICAL_ATTRIBUTEDESCRIPTION : VDXML_BASE {
+struct VDXML_API VDXML_THEMATICAL_ATTRIBUTEDESCRIPTION : VDXML_BASE {
     static constexpr std::uint8_t flagDescription = 0x01;  ///< the description is given
     static constexpr std::uint8_t flagDefaultText = 0x02;
     static constexpr std::uint8_t flagDefaultLong = 0x04;

@@ -3,10 +3,11 @@
 #pragma once
 
 #include "vdxml/element_node.h"
+#include "vdxml/export.h"
 #include "vdxml/tps_records.h"
 
 /// The wrapper of one "TpsObsSet" element.
-class CVdXmlTpsObsSet : public CVdXmlElementNode {
+class VDXML_API CVdXmlTpsObsSet : public CVdXmlElementNode {
   public:
     /// The sub-elements kept in the child-node table.
     enum enmNode : int {

@@ -10,11 +10,12 @@
 
 #include <cstdint>
 
+#include "vdxml/export.h"
 #include "vdxml/records.h"
 
 /// Nominal accuracy of an instrument: the absolute and relative parts of the distance accuracy
 /// and the angle accuracy. It counts as given only when all three are greater than 0.
-struct VDXML_TPS_INSTR_ACCURACY : VDXML_BASE {
+struct VDXML_API VDXML_TPS_INSTR_ACCURACY : VDXML_BASE {
     VDXML_TPS_INSTR_ACCURACY() : VDXML_BASE(VDXML_TYPE_TPS_INSTR_ACCURACY) {}
     double AbsDistance = 0.0;
     double RelDistance = 0.0;
@@ -25,7 +26,7 @@ struct VDXML_TPS_INSTR_ACCURACY : VDXML_BASE {
 };
 
 /// The instrument of a setup. Writing a setup needs both flagInstrument and flagType.
-struct VDXML_TPS_INSTRUMENT : VDXML_BASE {
+struct VDXML_API VDXML_TPS_INSTRUMENT : VDXML_BASE {
     static constexpr std::uint8_t flagInstrument = 0x01;  ///< the instrument is given
     static constexpr std::uint8_t flagType = 0x02;        ///< Type is given
     static constexpr std::uint8_t flagInstrSn = 0x04;
@@ -43,7 +44,7 @@ struct VDXML_TPS_INSTRUMENT : VDXML_BASE {
 
 /// One occupation of a station by an instrument. Writing needs flagInstrHgt and the
 /// instrument's required flags.
-struct VDXML_TPS_SETUP : VDXML_BASE {
+struct VDXML_API VDXML_TPS_SETUP : VDXML_BASE {
     static constexpr std::uint8_t flagInstrHgt = 0x01;
     static constexpr std::uint8_t flagInstrOrientation = 0x08;
 
@@ -69,7 +70,7 @@ enum VDXML_TPS_ORIENTATION_METHOD : std::uint32_t {
 };
 
 /// How a setup was oriented: a VDXML_TPS_ORIENTATION_METHOD code.
-struct VDXML_TPS_SETUP_DETAILS : VDXML_BASE {
+struct VDXML_API VDXML_TPS_SETUP_DETAILS : VDXML_BASE {
     VDXML_TPS_SETUP_DETAILS() : VDXML_BASE(VDXML_TYPE_TPS_SETUP_DETAILS) {}
     std::uint32_t Method = VDXML_TPS_METHOD_INVALID;
 };
@@ -92,7 +93,7 @@ enum VDXML_TPS_REFLECTOR_TYPE : std::uint32_t {
 };
 
 /// The reflector aimed at; written only with flagReflector and a Type other than none.
-struct VDXML_TPS_REFLECTOR : VDXML_BASE {
+struct VDXML_API VDXML_TPS_REFLECTOR : VDXML_BASE {
     static constexpr std::uint8_t flagReflector = 0x01;
 
     VDXML_TPS_REFLECTOR() : VDXML_BASE(VDXML_TYPE_TPS_REFLECTOR) {}
@@ -103,7 +104,7 @@ struct VDXML_TPS_REFLECTOR : VDXML_BASE {
 
 /// Accuracy figures of one measurement: absolute and relative parts for the horizontal
 /// direction, the vertical angle, the slope and the horizontal distance, one flag bit each.
-struct VDXML_TPS_OBS_ACCURACY : VDXML_BASE {
+struct VDXML_API VDXML_TPS_OBS_ACCURACY : VDXML_BASE {
     static constexpr std::uint8_t flagAbsHz = 0x01;
     static constexpr std::uint8_t flagRelHz = 0x02;
     static constexpr std::uint8_t flagAbsVAngle = 0x04;
@@ -133,7 +134,7 @@ enum VDXML_TPS_FACE : std::uint32_t {
 };
 
 /// One total-station measurement to a target. Writing needs at least one observation flag.
-struct VDXML_TPS_OBSSET : VDXML_BASE {
+struct VDXML_API VDXML_TPS_OBSSET : VDXML_BASE {
     static constexpr std::uint8_t flagHz = 0x01;
     static constexpr std::uint8_t flagZen = 0x02;
     static constexpr std::uint8_t flagDistS = 0x04;

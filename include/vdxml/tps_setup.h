@@ -4,10 +4,11 @@
 #pragma once
 
 #include "vdxml/element_node.h"
+#include "vdxml/export.h"
 #include "vdxml/tps_records.h"
 
 /// The wrapper of one "TpsSetup" element.
-class CVdXmlTpsSetup : public CVdXmlElementNode {
+class VDXML_API CVdXmlTpsSetup : public CVdXmlElementNode {
   public:
     /// The sub-elements kept in the child-node table.
     enum enmNode : int {

@@ -2,11 +2,12 @@
 // method of a setup as a code followed by its text.
 #pragma once
 
+#include "vdxml/export.h"
 #include "vdxml/node.h"
 #include "vdxml/tps_records.h"
 
 /// The wrapper of one "TpsSetupDetails" element; it keeps no table nodes.
-class CVdXmlTpsSetupDetails : public CVdXmlNode {
+class VDXML_API CVdXmlTpsSetupDetails : public CVdXmlNode {
   public:
     /// A wrapper without a root: Create takes the parent's.
     CVdXmlTpsSetupDetails() = default;

@@ -102,67 +102,70 @@ class CRk32Tree {
     /// The head holds a value only when one can be made without arguments.
     static constexpr bool head_has_value = std::is_default_constructible_v<T>;
 
-    // Single steps shared by the iterators and the tree's own walks. All accept null.
+    // Single steps shared by the iterators and the tree's own walks. All accept null. A walk
+    // backwards is a walk forwards with first and last children, next and previous siblings
+    // exchanged: pre-order `--` is post-order `++` mirrored, post-order `--` is pre-order `++`
+    // mirrored. So two steps, each in both directions, serve both orders.
 
+    template <bool Forward>
+    static node_type* first_child_of(const node_type* n) noexcept {
+        return Forward ? n->first_child : n->last_child;
+    }
+    template <bool Forward>
+    static node_type* next_sibling_of(const node_type* n) noexcept {
+        return Forward ? n->next_sibling : n->prev_sibling;
+    }
+    /// The step that goes down before it goes on (pre-order `++`, post-order `--`): the first
+    /// child, or with `skip_children` the next node outside `n`'s subtree.
+    template <bool Forward>
+    static node_type* step_into(node_type* n, bool skip_children) noexcept {
+        if (n == nullptr) return nullptr;
+        if (!skip_children && first_child_of<Forward>(n) != nullptr)
+            return first_child_of<Forward>(n);
+        while (next_sibling_of<Forward>(n) == nullptr) {
+            n = n->parent;
+            if (n == nullptr) return nullptr;
+        }
+        return next_sibling_of<Forward>(n);
+    }
+    /// The step that finishes a node's subtree (post-order `++`, pre-order `--`): the parent
+    /// after the last sibling, else the next sibling's deepest first descendant, or with
+    /// `skip_children` the next sibling itself.
+    template <bool Forward>
+    static node_type* step_out(node_type* n, bool skip_children) noexcept {
+        if (n == nullptr) return nullptr;
+        if (next_sibling_of<Forward>(n) == nullptr) return n->parent;
+        n = next_sibling_of<Forward>(n);
+        if (!skip_children)
+            while (first_child_of<Forward>(n) != nullptr) n = first_child_of<Forward>(n);
+        return n;
+    }
     /// Pre-order successor; with `skip_children` the successor outside `n`'s subtree.
     static node_type* pre_next(node_type* n, bool skip_children) noexcept {
-        if (n == nullptr) return nullptr;
-        if (!skip_children && n->first_child != nullptr) return n->first_child;
-        while (n->next_sibling == nullptr) {
-            n = n->parent;
-            if (n == nullptr) return nullptr;
-        }
-        return n->next_sibling;
-    }
-    /// Pre-order predecessor.
-    static node_type* pre_prev(node_type* n) noexcept {
-        if (n == nullptr) return nullptr;
-        if (n->prev_sibling == nullptr) return n->parent;
-        n = n->prev_sibling;
-        while (n->last_child != nullptr) n = n->last_child;
-        return n;
-    }
-    /// Post-order successor; `skip` (cleared here) stops on the next sibling itself.
-    static node_type* post_next(node_type* n, bool& skip) noexcept {
-        if (n == nullptr) return nullptr;
-        if (n->next_sibling == nullptr) return n->parent;
-        n = n->next_sibling;
-        if (skip) {
-            skip = false;
-            return n;
-        }
-        while (n->first_child != nullptr) n = n->first_child;
-        return n;
-    }
-    /// Post-order predecessor; `skip` (cleared here) passes over the node's children.
-    static node_type* post_prev(node_type* n, bool& skip) noexcept {
-        if (n == nullptr) return nullptr;
-        if (!skip && n->last_child != nullptr) return n->last_child;
-        skip = false;
-        while (n->prev_sibling == nullptr) {
-            n = n->parent;
-            if (n == nullptr) return nullptr;
-        }
-        return n->prev_sibling;
+        return step_into<true>(n, skip_children);
     }
 
   public:
-    template <bool IsConst>
-    class basic_pre_order_iterator;
-    template <bool IsConst>
-    class basic_post_order_iterator;
+    template <bool PreOrder, bool IsConst>
+    class basic_order_iterator;
     template <bool IsConst>
     class basic_sibling_iterator;
+    /// The pre-order and post-order iterators are one class with the order as a parameter.
+    template <bool IsConst>
+    using basic_pre_order_iterator = basic_order_iterator<true, IsConst>;
+    template <bool IsConst>
+    using basic_post_order_iterator = basic_order_iterator<false, IsConst>;
 
-    /// What every iterator holds: the current node and the flag that makes the next step
-    /// pass over the current node's children. Iterators compare equal when they are on the
-    /// same node, whatever their kind.
+    /// What every iterator holds: the current node and the flag that changes the next step.
+    /// Iterators compare equal when they are on the same node, whatever their kind.
     class iterator_base {
       public:
         iterator_base() noexcept = default;
 
-        /// Makes the next `++` of a pre-order iterator (or `--` of a post-order iterator)
-        /// pass over the children of the current node; the flag clears itself when used.
+        /// Makes the next step pass over children: `++` of a pre-order iterator and `--` of a
+        /// post-order iterator pass over the current node's children, `++` of a post-order
+        /// iterator and `--` of a pre-order iterator stop on the sibling itself instead of
+        /// its deepest descendant. The next step clears the flag, whichever way it goes.
         void skip_children(bool skip = true) noexcept { skip_current_children = skip; }
 
         friend bool operator==(const iterator_base& a, const iterator_base& b) noexcept {
@@ -180,9 +183,10 @@ class CRk32Tree {
             : node(n), skip_current_children(skip) {}
     };
 
-    /// Walks nodes depth-first, each node before its children.
-    template <bool IsConst>
-    class basic_pre_order_iterator : public iterator_base {
+    /// The value access and stepping operators of every iterator kind. `Derived` makes the
+    /// single steps, `forward()` for `++` and `backward()` for `--`.
+    template <class Derived, bool IsConst>
+    class basic_stepping_iterator : public iterator_base {
       public:
         using iterator_category = std::bidirectional_iterator_tag;
         using value_type = T;
@@ -190,178 +194,114 @@ class CRk32Tree {
         using pointer = std::conditional_t<IsConst, const T*, T*>;
         using reference = std::conditional_t<IsConst, const T&, T&>;
 
-        basic_pre_order_iterator() noexcept = default;
-        explicit basic_pre_order_iterator(node_type* n) noexcept : iterator_base(n) {}
-        template <bool C, enable_if_convertible<C, IsConst> = 0>
-        basic_pre_order_iterator(const basic_pre_order_iterator<C>& other) noexcept
-            : iterator_base(other.node, other.skip_current_children) {}
-        template <bool C, enable_if_convertible<C, IsConst> = 0>
-        basic_pre_order_iterator(const basic_post_order_iterator<C>& other) noexcept
-            : iterator_base(other.node) {}
-        /// On a node: that node. At the end of a sibling range: the node that follows the
-        /// range's parent and its whole subtree in pre-order.
-        template <bool C, enable_if_convertible<C, IsConst> = 0>
-        basic_pre_order_iterator(const basic_sibling_iterator<C>& other) noexcept
-            : iterator_base(other.node) {
-            if (this->node == nullptr && other.range_parent() != nullptr)
-                this->node = pre_next(other.range_parent(), true);
-        }
-
         reference operator*() const noexcept { return this->node->data; }
         pointer operator->() const noexcept { return std::addressof(this->node->data); }
 
-        basic_pre_order_iterator& operator++() noexcept {
-            this->node = pre_next(this->node, this->skip_current_children);
-            this->skip_current_children = false;
-            return *this;
+        Derived& operator++() noexcept {
+            self().forward();
+            return self();
         }
-        basic_pre_order_iterator operator++(int) noexcept {
-            basic_pre_order_iterator old(*this);
-            ++*this;
+        Derived operator++(int) noexcept {
+            Derived old(self());
+            self().forward();
             return old;
         }
-        basic_pre_order_iterator& operator--() noexcept {
-            this->node = pre_prev(this->node);
-            return *this;
+        Derived& operator--() noexcept {
+            self().backward();
+            return self();
         }
-        basic_pre_order_iterator operator--(int) noexcept {
-            basic_pre_order_iterator old(*this);
-            --*this;
+        Derived operator--(int) noexcept {
+            Derived old(self());
+            self().backward();
             return old;
         }
         /// Steps `++` n times.
-        basic_pre_order_iterator& operator+=(size_type n) noexcept {
-            while (n-- > 0) ++*this;
-            return *this;
+        Derived& operator+=(size_type n) noexcept {
+            while (n-- > 0) self().forward();
+            return self();
         }
         /// Steps `--` n times.
-        basic_pre_order_iterator& operator-=(size_type n) noexcept {
-            while (n-- > 0) --*this;
-            return *this;
+        Derived& operator-=(size_type n) noexcept {
+            while (n-- > 0) self().backward();
+            return self();
         }
+
+      protected:
+        basic_stepping_iterator() noexcept = default;
+        explicit basic_stepping_iterator(node_type* n, bool skip = false) noexcept
+            : iterator_base(n, skip) {}
+        /// One step of a depth-first walk, which uses up the flag.
+        void walk(node_type* (*step)(node_type*, bool)) noexcept {
+            this->node = step(this->node, std::exchange(this->skip_current_children, false));
+        }
+
+      private:
+        Derived& self() noexcept { return static_cast<Derived&>(*this); }
     };
 
-    /// Walks nodes depth-first, each node after its children.
-    template <bool IsConst>
-    class basic_post_order_iterator : public iterator_base {
+    /// Walks nodes depth-first: with PreOrder each node before its children, else each node
+    /// after them.
+    template <bool PreOrder, bool IsConst>
+    class basic_order_iterator
+        : public basic_stepping_iterator<basic_order_iterator<PreOrder, IsConst>, IsConst> {
+        using base = basic_stepping_iterator<basic_order_iterator, IsConst>;
+        friend base;
+
       public:
-        using iterator_category = std::bidirectional_iterator_tag;
-        using value_type = T;
-        using difference_type = std::ptrdiff_t;
-        using pointer = std::conditional_t<IsConst, const T*, T*>;
-        using reference = std::conditional_t<IsConst, const T&, T&>;
-
-        basic_post_order_iterator() noexcept = default;
-        explicit basic_post_order_iterator(node_type* n) noexcept : iterator_base(n) {}
+        basic_order_iterator() noexcept = default;
+        explicit basic_order_iterator(node_type* n) noexcept : base(n) {}
+        /// On the same node; the flag carries over within one order only.
+        template <bool P, bool C, enable_if_convertible<C, IsConst> = 0>
+        basic_order_iterator(const basic_order_iterator<P, C>& other) noexcept
+            : base(other.node, P == PreOrder && other.skip_current_children) {}
+        /// On a node: that node. At the end of a sibling range: in pre-order the node that
+        /// follows the range's parent and its whole subtree, in post-order the parent itself,
+        /// which follows its last child.
         template <bool C, enable_if_convertible<C, IsConst> = 0>
-        basic_post_order_iterator(const basic_post_order_iterator<C>& other) noexcept
-            : iterator_base(other.node, other.skip_current_children) {}
-        template <bool C, enable_if_convertible<C, IsConst> = 0>
-        basic_post_order_iterator(const basic_pre_order_iterator<C>& other) noexcept
-            : iterator_base(other.node) {}
-        /// On a node: that node. At the end of a sibling range: the range's parent, which
-        /// follows its last child in post-order.
-        template <bool C, enable_if_convertible<C, IsConst> = 0>
-        basic_post_order_iterator(const basic_sibling_iterator<C>& other) noexcept
-            : iterator_base(other.node != nullptr ? other.node : other.range_parent()) {}
+        basic_order_iterator(const basic_sibling_iterator<C>& other) noexcept
+            : base(other.node != nullptr || other.range_parent() == nullptr ? other.node
+                   : PreOrder ? pre_next(other.range_parent(), true)
+                              : other.range_parent()) {}
 
-        reference operator*() const noexcept { return this->node->data; }
-        pointer operator->() const noexcept { return std::addressof(this->node->data); }
-
-        basic_post_order_iterator& operator++() noexcept {
-            this->node = post_next(this->node, this->skip_current_children);
-            return *this;
-        }
-        basic_post_order_iterator operator++(int) noexcept {
-            basic_post_order_iterator old(*this);
-            ++*this;
-            return old;
-        }
-        basic_post_order_iterator& operator--() noexcept {
-            this->node = post_prev(this->node, this->skip_current_children);
-            return *this;
-        }
-        basic_post_order_iterator operator--(int) noexcept {
-            basic_post_order_iterator old(*this);
-            --*this;
-            return old;
-        }
-        /// Steps `++` n times.
-        basic_post_order_iterator& operator+=(size_type n) noexcept {
-            while (n-- > 0) ++*this;
-            return *this;
-        }
-        /// Steps `--` n times.
-        basic_post_order_iterator& operator-=(size_type n) noexcept {
-            while (n-- > 0) --*this;
-            return *this;
-        }
+      private:
+        void forward() noexcept { this->walk(PreOrder ? step_into<true> : step_out<true>); }
+        void backward() noexcept { this->walk(PreOrder ? step_out<false> : step_into<false>); }
     };
 
     /// Walks the children of one parent in order. Past the last child the node is null (for
     /// top-level nodes: the head); `--` from there returns to the parent's last child.
     template <bool IsConst>
-    class basic_sibling_iterator : public iterator_base {
-      public:
-        using iterator_category = std::bidirectional_iterator_tag;
-        using value_type = T;
-        using difference_type = std::ptrdiff_t;
-        using pointer = std::conditional_t<IsConst, const T*, T*>;
-        using reference = std::conditional_t<IsConst, const T&, T&>;
+    class basic_sibling_iterator
+        : public basic_stepping_iterator<basic_sibling_iterator<IsConst>, IsConst> {
+        using base = basic_stepping_iterator<basic_sibling_iterator, IsConst>;
+        friend base;
 
+      public:
         basic_sibling_iterator() noexcept = default;
         /// On `n` among the children of `parent` (`n` null: past the last child).
         basic_sibling_iterator(node_type* n, node_type* parent) noexcept
-            : iterator_base(n), parent_(parent) {}
+            : base(n), parent_(parent) {}
         template <bool C, enable_if_convertible<C, IsConst> = 0>
         basic_sibling_iterator(const basic_sibling_iterator<C>& other) noexcept
-            : iterator_base(other.node), parent_(other.range_parent()) {}
-        template <bool C, enable_if_convertible<C, IsConst> = 0>
-        basic_sibling_iterator(const basic_pre_order_iterator<C>& other) noexcept
-            : iterator_base(other.node), parent_(other.node ? other.node->parent : nullptr) {}
-        template <bool C, enable_if_convertible<C, IsConst> = 0>
-        basic_sibling_iterator(const basic_post_order_iterator<C>& other) noexcept
-            : iterator_base(other.node), parent_(other.node ? other.node->parent : nullptr) {}
-
-        reference operator*() const noexcept { return this->node->data; }
-        pointer operator->() const noexcept { return std::addressof(this->node->data); }
-
-        basic_sibling_iterator& operator++() noexcept {
-            if (this->node != nullptr) this->node = this->node->next_sibling;
-            return *this;
-        }
-        basic_sibling_iterator operator++(int) noexcept {
-            basic_sibling_iterator old(*this);
-            ++*this;
-            return old;
-        }
-        basic_sibling_iterator& operator--() noexcept {
-            if (this->node != nullptr)
-                this->node = this->node->prev_sibling;
-            else if (parent_ != nullptr)
-                this->node = parent_->last_child;
-            return *this;
-        }
-        basic_sibling_iterator operator--(int) noexcept {
-            basic_sibling_iterator old(*this);
-            --*this;
-            return old;
-        }
-        /// Steps `++` n times.
-        basic_sibling_iterator& operator+=(size_type n) noexcept {
-            while (n-- > 0) ++*this;
-            return *this;
-        }
-        /// Steps `--` n times.
-        basic_sibling_iterator& operator-=(size_type n) noexcept {
-            while (n-- > 0) --*this;
-            return *this;
-        }
+            : base(other.node), parent_(other.range_parent()) {}
+        template <bool P, bool C, enable_if_convertible<C, IsConst> = 0>
+        basic_sibling_iterator(const basic_order_iterator<P, C>& other) noexcept
+            : base(other.node), parent_(other.node ? other.node->parent : nullptr) {}
 
         /// The parent whose children this iterator runs over (null for top-level nodes).
         node_type* range_parent() const noexcept { return parent_; }
 
       private:
+        void forward() noexcept {
+            if (this->node != nullptr) this->node = this->node->next_sibling;
+        }
+        void backward() noexcept {
+            if (this->node != nullptr)
+                this->node = this->node->prev_sibling;
+            else if (parent_ != nullptr)
+                this->node = parent_->last_child;
+        }
+
         node_type* parent_ = nullptr;
     };
 

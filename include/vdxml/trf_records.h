@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "vdxml/export.h"
 #include "vdxml/geometry_records.h"
 #include "vdxml/records.h"
 
@@ -20,7 +21,7 @@
 
 /// An ellipsoid. Its shape is written only when both SemiMajorAxis and Flattening are greater
 /// than 0; the file holds the inverse flattening 1 / Flattening.
-struct VDXML_ELLIPSOID : VDXML_BASE, VDXML_ITEMNAME {
+struct VDXML_API VDXML_ELLIPSOID : VDXML_BASE, VDXML_ITEMNAME {
     VDXML_ELLIPSOID() : VDXML_BASE(VDXML_TYPE_ELLIPSOID) {}
     double SemiMajorAxis = 0.0;  ///< linear unit
     double Flattening = 0.0;     ///< the flattening f itself, not its inverse
@@ -59,7 +60,7 @@ enum VDXML_PROJECTION_TYPE : std::uint32_t {
 };
 
 /// A map projection; Type is a VDXML_PROJECTION_TYPE code (0 = none, not written).
-struct VDXML_PROJECTION : VDXML_BASE, VDXML_ITEMNAME {
+struct VDXML_API VDXML_PROJECTION : VDXML_BASE, VDXML_ITEMNAME {
     VDXML_PROJECTION() : VDXML_BASE(VDXML_TYPE_PROJECTION) {}
     std::uint32_t Type = VDXML_PROJECTION_NONE;
 };
@@ -72,7 +73,7 @@ enum VDXML_GEOIDMODEL_TYPE : std::uint32_t {
 };
 
 /// A geoid model; Type is a VDXML_GEOIDMODEL_TYPE code.
-struct VDXML_GEOIDMODEL : VDXML_BASE, VDXML_ITEMNAME {
+struct VDXML_API VDXML_GEOIDMODEL : VDXML_BASE, VDXML_ITEMNAME {
     VDXML_GEOIDMODEL() : VDXML_BASE(VDXML_TYPE_GEOIDMODEL) {}
     std::uint32_t Type = VDXML_GEOIDMODEL_NONE;
 };
@@ -95,7 +96,7 @@ enum VDXML_CSCS_INTERPOLATION : std::uint32_t {
 };
 
 /// A country-specific coordinate-system model (a correction grid).
-struct VDXML_CSCSMODEL : VDXML_BASE, VDXML_ITEMNAME {
+struct VDXML_API VDXML_CSCSMODEL : VDXML_BASE, VDXML_ITEMNAME {
     VDXML_CSCSMODEL() : VDXML_BASE(VDXML_TYPE_CSCSMODEL) {}
     std::uint32_t Method = VDXML_CSCS_METHOD_NONE;
     std::uint32_t Interpolation = VDXML_CSCS_INTERPOLATION_NONE;
@@ -132,7 +133,7 @@ enum VDXML_TRF_DISTORTION : std::int32_t {
 };
 
 /// The origin of a step's rotations. X0 and Y0 are written only together; Z0 only with them.
-struct VDXML_TRFROTORIGIN : VDXML_BASE {
+struct VDXML_API VDXML_TRFROTORIGIN : VDXML_BASE {
     static constexpr std::uint8_t flagX0 = 0x02;
     static constexpr std::uint8_t flagY0 = 0x04;
     static constexpr std::uint8_t flagZ0 = 0x08;
@@ -152,7 +153,7 @@ struct VDXML_TRFROTORIGIN : VDXML_BASE {
 ///   flagRotQ33 for the cofactors; the rotation about Z opens the block, X and Y need all three
 ///   bits, and the cofactor bit of Z opens the quality.
 /// Only the shift's Qlty.M0 is ever written: the rotation and scale quality repeat it.
-struct VDXML_TRFVECTOR : VDXML_BASE {
+struct VDXML_API VDXML_TRFVECTOR : VDXML_BASE {
     static constexpr std::uint8_t flagX = 0x01;
     static constexpr std::uint8_t flagY = 0x02;
     static constexpr std::uint8_t flagZ = 0x04;
@@ -174,7 +175,7 @@ struct VDXML_TRFVECTOR : VDXML_BASE {
 /// The height plane of a height transformation. ParameterA and ParameterB are given together,
 /// by either bit of maskParametersAB; the block is written only when the parameters A, B or C
 /// are given (inclinations and mean accuracy alone do not open it).
-struct VDXML_TRFHEIGHT : VDXML_BASE {
+struct VDXML_API VDXML_TRFHEIGHT : VDXML_BASE {
     static constexpr std::uint8_t maskParametersAB = 0x03;
     static constexpr std::uint8_t flagParameterC = 0x04;
     static constexpr std::uint8_t flagInclinationXAxis = 0x08;
@@ -193,7 +194,7 @@ struct VDXML_TRFHEIGHT : VDXML_BASE {
 };
 
 /// A-priori and a-posteriori accuracy; written only when both are given.
-struct VDXML_TRFSTOCHASTICS {
+struct VDXML_API VDXML_TRFSTOCHASTICS {
     static constexpr std::uint8_t flagApriori = 0x01;
     static constexpr std::uint8_t flagAposteriori = 0x02;
 
@@ -204,7 +205,7 @@ struct VDXML_TRFSTOCHASTICS {
 
 /// The collocation matrix and distortions; written only when all four matrix elements are
 /// given. The distortions are VDXML_TRF_DISTORTION levels.
-struct VDXML_TRFCOLLOCATION {
+struct VDXML_API VDXML_TRFCOLLOCATION {
     static constexpr std::uint8_t flagElement11 = 0x01;
     static constexpr std::uint8_t flagElement12 = 0x02;
     static constexpr std::uint8_t flagElement21 = 0x04;
@@ -223,7 +224,7 @@ struct VDXML_TRFCOLLOCATION {
 };
 
 /// Mean accuracy in X and Y; written only when both are given.
-struct VDXML_TRFMEANACCURACY {
+struct VDXML_API VDXML_TRFMEANACCURACY {
     static constexpr std::uint8_t flagMeanX = 0x01;
     static constexpr std::uint8_t flagMeanY = 0x02;
 
@@ -235,7 +236,7 @@ struct VDXML_TRFMEANACCURACY {
 /// One step of a transformation. StepType is a VDXML_TRFSTEP_TYPE code (0 = none, not
 /// written), Model a VDXML_TRF_MODEL code. Rotations are in the angular unit, shifts in the
 /// linear unit, scales as factors.
-struct VDXML_TRFSTEP : VDXML_BASE, VDXML_ITEMNAME {
+struct VDXML_API VDXML_TRFSTEP : VDXML_BASE, VDXML_ITEMNAME {
     VDXML_TRFSTEP() : VDXML_BASE(VDXML_TYPE_NONE) {}
     std::uint32_t StepType = VDXML_TRFSTEP_NONE;
     std::int32_t Model = VDXML_TRF_MODEL_NONE;
@@ -252,7 +253,7 @@ struct VDXML_TRFSTEP : VDXML_BASE, VDXML_ITEMNAME {
 // ---- Residuals ----
 
 /// A Cartesian residual.
-struct VDXML_RESIDUAL_CARTESIAN : VDXML_BASE {
+struct VDXML_API VDXML_RESIDUAL_CARTESIAN : VDXML_BASE {
     static constexpr std::uint8_t flagDXyz = 0x01;  ///< DX, DY and DZ given
     static constexpr std::uint8_t flagQlty = 0x10;
 
@@ -265,7 +266,7 @@ struct VDXML_RESIDUAL_CARTESIAN : VDXML_BASE {
 };
 
 /// A grid residual with the ellipsoidal and orthometric height residuals.
-struct VDXML_RESIDUAL_GRID : VDXML_BASE {
+struct VDXML_API VDXML_RESIDUAL_GRID : VDXML_BASE {
     static constexpr std::uint8_t flagDEN = 0x01;  ///< DE and DN given
     static constexpr std::uint8_t flagDHE = 0x02;
     static constexpr std::uint8_t flagDHO = 0x04;
@@ -285,7 +286,7 @@ struct VDXML_RESIDUAL_GRID : VDXML_BASE {
 /// source and target systems. Type (1, 2 or 3) is required. A source or target is written only
 /// when its name flag is set and it has coordinates: a name alone is not written, while a
 /// flagged empty name is written as an empty "Name".
-struct VDXML_TRFRESIDUAL : VDXML_BASE {
+struct VDXML_API VDXML_TRFRESIDUAL : VDXML_BASE {
     using enmType = VDXML_COORD::enmType;
 
     static constexpr std::uint8_t flagResidualXyz = 0x01;
@@ -346,14 +347,14 @@ enum VDXML_HEIGHT_MODE : std::uint32_t {
 
 /// The source or target system of a transformation: written only when it has a name; its
 /// ellipsoid and projection only when they have names.
-struct VDXML_TRFSYSTEM : VDXML_ITEMNAME {
+struct VDXML_API VDXML_TRFSYSTEM : VDXML_ITEMNAME {
     VDXML_ELLIPSOID Ellipsoid;
     VDXML_PROJECTION Projection;
 };
 
 /// A transformation from a source to a target system. Type (a VDXML_TRANSFORMATION_TYPE code)
 /// is required; ResidualDistribution and HeightMode are written when not 0.
-struct VDXML_TRANSFORMATION : VDXML_BASE, VDXML_ITEMNAME {
+struct VDXML_API VDXML_TRANSFORMATION : VDXML_BASE, VDXML_ITEMNAME {
     VDXML_TRANSFORMATION() : VDXML_BASE(VDXML_TYPE_TRANSFORMATION) {}
     std::uint32_t Type = VDXML_TRANSFORMATION_NONE;
     std::uint32_t ResidualDistribution = VDXML_RESIDUAL_DISTRIBUTION_NONE;
@@ -367,7 +368,7 @@ struct VDXML_TRANSFORMATION : VDXML_BASE, VDXML_ITEMNAME {
 /// A coordinate system: Name is required. Created is a Modified Julian Date, written when
 /// greater than 0. The transformation is written when its Type is not 0, each model when it
 /// has a name.
-struct VDXML_COORDINATESYSTEM : VDXML_BASE, VDXML_ITEMNAME {
+struct VDXML_API VDXML_COORDINATESYSTEM : VDXML_BASE, VDXML_ITEMNAME {
     VDXML_COORDINATESYSTEM() : VDXML_BASE(VDXML_TYPE_COORDINATESYSTEM) {}
     ~VDXML_COORDINATESYSTEM() override = default;
     VDXML_COORDINATESYSTEM(const VDXML_COORDINATESYSTEM&) = default;

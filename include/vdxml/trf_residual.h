@@ -4,10 +4,11 @@
 #pragma once
 
 #include "vdxml/element_node.h"
+#include "vdxml/export.h"
 #include "vdxml/trf_records.h"
 
 /// The wrapper of one "TrfResidual" element.
-class CVdXmlTrfResidual : public CVdXmlElementNode {
+class VDXML_API CVdXmlTrfResidual : public CVdXmlElementNode {
   public:
     /// The sub-elements kept in the child-node table.
     enum enmNode {

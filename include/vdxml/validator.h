@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "vdxml/export.h"
 #include "vdxml/platform/bstr.h"
 #include "vdxml/platform/status.h"
 
@@ -16,7 +17,7 @@
 constexpr long VDXML_E_INVALID = vdxml_detail::FromHresult(0x80040202u);
 
 /// One problem found in a file.
-struct VDXML_FINDING {
+struct VDXML_API VDXML_FINDING {
     /// What kind of problem it is.
     enum enmKind : std::int32_t {
         KIND_FILE = 1,     ///< the file cannot be opened or read
@@ -34,7 +35,7 @@ struct VDXML_FINDING {
 };
 
 /// Receives the findings of a validation in the order they are found.
-class IVdXmlFindings {
+class VDXML_API IVdXmlFindings {
   public:
     virtual void OnFinding(const VDXML_FINDING& finding) = 0;
 
@@ -45,7 +46,7 @@ class IVdXmlFindings {
 /// Validates survey files. One object validates any number of files, one after the other; it
 /// belongs to one thread at a time (separate objects may work on separate threads). The
 /// schema is compiled on the first Validate and kept. // exported
-class CVdXmlValidator {
+class VDXML_API CVdXmlValidator {
   public:
     CVdXmlValidator();
     ~CVdXmlValidator();

@@ -9,8 +9,6 @@
 #include "vdxml/document.h"
 #include "vdxml/element_node.h"
 #include "vdxml/engine/dom.h"
-#include "vdxml/engine/factory.h"
-#include "vdxml/engine/sax.h"
 #include "vdxml/engine/stream.h"
 #include "vdxml/enum_text.h"
 #include "vdxml/file_stream.h"

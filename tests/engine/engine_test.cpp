@@ -1,15 +1,15 @@
-// The XML engine where no level above shows it: what the DOM refuses, typed values and parse
-// errors of loaded documents, node objects outliving their document, the streaming writer's
-// exact output and refusals, and the object factory's fallback.
+// The XML engine through the back ends' objects, where no level above shows it: what the DOM
+// refuses, typed values and parse errors of loaded documents, node objects outliving their
+// document, the streaming writer's exact output and refusals, and the object factory's
+// fallback (through the testing switches of engine/testing.h).
 #include <gtest/gtest.h>
 
 #include <functional>
 
+#include "engine/testing.h"
 #include "support/document_fixture.h"
 #include "support/dom_helpers.h"
-#include "vdxml/engine/factory.h"
-#include "vdxml/engine/sax.h"
-#include "vdxml/file_stream.h"
+#include "vdxml/root.h"
 
 namespace {
 
@@ -165,47 +165,32 @@ TEST(Dom, NodeObjectsOutliveTheirDocumentAndItsLoads) {
     EXPECT_EQ(b->GetnodeName() + b->GetfirstChild()->GetnodeName(), L"p:bc");
 }
 
+// The streaming writer as the streaming back end drives it: nothing before it has an output,
+// then UTF-16 with a byte-order mark in call order, markup escaped, an element without content
+// closed in its start tag, and bad names and instruction data refused.
 TEST(Writer, WritesUtf16EscapedInCallOrderAndRefusesBadMarkup) {
     vdxml_test::TempDir dir;
-    const _bstr_t path(dir.file("sax.xml"));
-    IMXWriterPtr writer;
-    IMXAttributesPtr attributes;
-    ASSERT_EQ(CreateEngineObject(writer, L"MsXml2.MXXMLWriter.4.0"), S_OK);
-    ASSERT_EQ(CreateEngineObject(attributes, L"MsXml2.SAXAttributes.4.0"), S_OK);
-    ISAXContentHandlerPtr content(writer);
-    ISAXLexicalHandlerPtr lexical(writer);
-    EXPECT_EQ(StatusOf([&] { content->startDocument(); }), E_UNEXPECTED);  // no output yet
-    EXPECT_EQ(StatusOf([&] { writer->putOutput(_variant_t(L"a.xml")); }), E_INVALIDARG);
-    {
-        auto* file = new CVdXmlFileStream;
-        _com_ptr_t<IStream> stream(file, false);
-        ASSERT_EQ(file->OpenForWrite(path), S_OK);
-        writer->putOutput(_variant_t(static_cast<IUnknown*>(stream)));
-    }
-    content->startDocument();
-    content->processingInstruction(L"app", L"x=1");
-    attributes->addAttribute(L"", L"b", L"b", L"", L"<\"'&>");
-    attributes->addAttribute(L"", L"a", L"", L"", L"1");  // no qualified name: the local one
-    content->startElement(L"urn:s", L"r", L"r", ISAXAttributesPtr(attributes));
-    EXPECT_EQ(StatusOf([&] { ISAXAttributesPtr(attributes)->getValue(2); }), E_INVALIDARG);
-    lexical->comment(L" c ");
-    for (const std::wstring& name : kBadNames)  // refused before anything is written
-        EXPECT_EQ(StatusOf([&] { content->startElement(L"", name, name, nullptr); }), E_INVALIDARG);
-    EXPECT_EQ(StatusOf([&] { lexical->comment(L"a--b"); }), E_INVALIDARG);
-    EXPECT_EQ(StatusOf([&] { content->processingInstruction(L"pi", L"a?>b"); }), E_INVALIDARG);
-    content->characters(L"x < y & \u00C4\U0001D11E");
-    content->startElement(L"", L"e", L"", nullptr);
-    content->endElement(L"", L"e", L"");
-    content->endElement(L"", L"r", L"r");
-    content->endDocument();
-    content = nullptr, lexical = nullptr, writer = nullptr;  // the last reference closes the file
+    const std::string path = dir.file("sax.xml");
+    const _vdxml_ptr<IVdXmlDoc> doc(VdXmlCreateBackEnd(IVdXmlDoc::DOCTYPE_STREAM), false);
+    ASSERT_EQ(doc->Create(), S_OK);
+    EXPECT_EQ(StatusOf([&] { doc->InsertProcessingInstruction(L"app", L"x=1"); }), E_UNEXPECTED);
+    ASSERT_EQ(doc->SetFileName(_bstr_t(path.c_str())), S_OK);
+    doc->InsertProcessingInstruction(L"app", L"x=1");
+    std::list<VDXML_ATTRIBUTE> attributes{{L"b", _variant_t(L"<\"'&>")}, {L"a", _variant_t(1)}};
+    VDXML_ELEMENT root, empty;
+    doc->CreateRootElement(L"r", L"urn:s", &attributes, &root);
+    for (const std::wstring& name : kBadNames)
+        EXPECT_EQ(StatusOf([&] { doc->CreateElement(&root, name, L"", nullptr, &empty); }),
+                  E_INVALIDARG);
+    EXPECT_EQ(StatusOf([&] { doc->InsertProcessingInstruction(L"pi", L"a?>b"); }), E_INVALIDARG);
+    doc->InsertText(&root, L"x < y & \u00C4\U0001D11E");
+    doc->CreateElement(&root, L"e", L"", nullptr, &empty);
+    ASSERT_EQ(doc->Save(), S_OK);
     std::string expected = "\xFF\xFE";  // byte-order mark, then UTF-16 little-endian
-    for (char16_t c :
-         std::u16string(u"<?xml version=\"1.0\" encoding=\"UTF-16\" standalone=\"no\"?>"
-                        u"<?app x=1?><r b=\"&lt;&quot;'&amp;&gt;\" a=\"1\"><!-- c -->"
-                        u"x &lt; y &amp; \u00C4\U0001D11E<e/></r>"))
+    for (char16_t c : std::u16string(u"<?app x=1?><r b=\"&lt;&quot;'&amp;&gt;\" a=\"1\" "
+                                     u"xmlns=\"urn:s\">x &lt; y &amp; \u00C4\U0001D11E<e/></r>"))
         expected += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
-    EXPECT_EQ(vdxml_test::ReadBytes(path.utf8()), expected);
+    EXPECT_EQ(vdxml_test::ReadBytes(path), expected);
 }
 
 TEST(Factory, BackEndsTakeTheVersionedProgIdThenTheOtherThenFail) {
@@ -217,13 +202,13 @@ TEST(Factory, BackEndsTakeTheVersionedProgIdThenTheOtherThenFail) {
     const _bstr_t path(dir.file("f.xml"));
     for (const auto& [versioned, other, type] : kinds) {
         for (int off = 0; off < 3; ++off) {  // no ProgID off, the versioned one, both (any case)
-            if (off > 0) VdXmlEngine::SetProgIdAvailable(off == 1 ? versioned : other, false);
+            if (off > 0) VdXmlTestingSetProgIdAvailable(off == 1 ? versioned : other, false);
             CVdXmlDocument doc;
             EXPECT_EQ(doc.Initialize(vdxml_test::SampleRoot(), type, path, 0),
                       off < 2 ? S_OK : REGDB_E_CLASSNOTREG);
             EXPECT_EQ(doc.Save(), off < 2 ? S_OK : E_FAIL) << _bstr_t(other).utf8();
         }
-        VdXmlEngine::ResetProgIds();
+        VdXmlTestingResetProgIds();
     }
 }
 

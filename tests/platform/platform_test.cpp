@@ -1,16 +1,18 @@
 // The platform's texts against the C library's own converter (iconv): _bstr_t's UTF-8 and its
-// order by UTF-16 code units, and the single-byte code page; variants' whole parts and string
-// forms, error messages and the system's error numbers as Win32 codes.
-#include "vdxml/platform/platform.h"
-
+// order by UTF-16 code units, and the single-byte code page that texts pass on their way into
+// a file; variants' whole parts and string forms, error messages.
 #include <gtest/gtest.h>
 #include <iconv.h>
 
-#include <cerrno>
 #include <climits>
 #include <cmath>
+#include <cstring>
 #include <optional>
 #include <random>
+
+#include "support/document_fixture.h"
+#include "support/dom_helpers.h"
+#include "vdxml/vdxml.h"
 
 namespace {
 
@@ -58,19 +60,27 @@ TEST(Bstr, Utf8AndTheOrderOfUtf16CodeUnitsAgreeWithIconv) {
     EXPECT_EQ((copy += L"X") + empty + shared, L"PntXPnt");
 }
 
-TEST(CodePage, EveryByteRoundTripsAndAgreesWithIconv) {
-    for (int b = 0; b < 256; ++b) {
-        const std::string byte(1, static_cast<char>(b));
-        const std::wstring wide = VdXmlPlatform::AnsiToWide(byte);
-        const std::optional<std::string> expected = Iconv("UTF-32LE", "CP1252", std::wstring(1, b));
-        if (expected) {
-            EXPECT_EQ(*Iconv("UTF-32LE", nullptr, wide), *expected) << b;
-        } else {  // the five unassigned bytes stand for the control character of that number
-            EXPECT_EQ(wide, std::wstring(1, static_cast<wchar_t>(b))) << b;
-        }
-        EXPECT_EQ(VdXmlPlatform::WideToAnsi(wide), byte) << b;
+// Texts go into a document through the single-byte code page: every character of it stays as
+// it was (control characters, DEL, the soft hyphen and the five unassigned bytes become
+// blanks), any other character becomes "?".
+TEST(CodePage, TextsKeepEveryCharacterOfTheCodePageAndLoseOthers) {
+    std::wstring name, expected;
+    for (int b = 1; b < 256; ++b) {
+        const auto utf32 = Iconv("UTF-32LE", "CP1252", std::wstring(1, static_cast<wchar_t>(b)));
+        wchar_t c = static_cast<wchar_t>(b);
+        if (utf32) std::memcpy(&c, utf32->data(), sizeof c);
+        name += c;
+        expected += (!utf32 || b < 0x20 || b == 0x7F || b == 0xAD) ? L' ' : c;
     }
-    EXPECT_EQ(VdXmlPlatform::WideToAnsi(L"\u03B1\U0001D11E\u0100\u00FF"), "???\xFF");
+    name += L"\u03B1\U0001D11E\u0100", expected += L"???";
+    VDXML_ROOT root = vdxml_test::SampleRoot();
+    root.Company = name;  // the root element's "Name"
+    vdxml_test::TempDir dir;
+    CVdXmlDocument doc;
+    ASSERT_EQ(doc.Initialize(root, IVdXmlDoc::DOCTYPE_DOM, _bstr_t(dir.file("n.xml")), 0), S_OK);
+    const CVdXmlNode* company = doc.GetNode(CVdXmlDocument::NODE_ROOT);
+    EXPECT_EQ(vdxml_test::ChildElement(company->GetElement()->Element(), L"Name")->Gettext().wstr(),
+              expected);
 }
 
 // Whole parts of doubles and dates saturate at the range of long, NaN and infinities give 0;
@@ -91,16 +101,12 @@ TEST(Variant, WholePartsSaturateAndEveryValueKindHasAStringForm) {
     EXPECT_THROW(_variant_t(static_cast<IUnknown*>(nullptr)).ToString(), _com_error);
 }
 
-// A known status without a description has its text as the message, also in UTF-8; each
-// errno value its Win32 code.
-TEST(Errors, MessagesAndWin32CodesOfErrnoValues) {
+// A known status without a description has its text as the message, also in UTF-8. (The
+// system's error numbers as Win32 codes show in the file stream's statuses, tests/stream.)
+TEST(Errors, MessagesOfKnownStatuses) {
     const _com_error error(E_OUTOFMEMORY);
     EXPECT_TRUE(std::wstring(error.ErrorMessage()) == L"Out of memory" &&
                 std::string(error.what()) == "Out of memory");
-    const std::pair<int, unsigned long> codes[] = {{0, 0},        {ENOMEM, 8},  {EBUSY, 32},
-                                                   {ETXTBSY, 32}, {EINVAL, 87}, {ELOOP, 1627}};
-    for (const auto& [err, code] : codes)
-        EXPECT_EQ(VdXmlPlatform::Win32ErrorFromErrno(err), code) << err;
 }
 
 }  // namespace

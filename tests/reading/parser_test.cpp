@@ -10,9 +10,9 @@
 #include <random>
 #include <stdexcept>
 
+#include "engine/testing.h"
 #include "reading/reading_fixture.h"
 #include "support/dom_helpers.h"
-#include "vdxml/engine/factory.h"
 
 using namespace vdxml_test;
 using F = VDXML_PARSE_NODEDATA;
@@ -68,15 +68,15 @@ TEST_F(ReadingTest, RefusesBeforeAnyNotification) {
         EXPECT_EQ(parser.Parse(name), E_FAIL);
     path = WriteBytes(dir.file("in.xml"), "<Company/>");
     EXPECT_EQ(CVdXmlParser().Parse(path.c_str()), E_FAIL);  // no callback
-    VdXmlEngine::SetProgIdAvailable(L"MsXml2.DomDocument.4.0", false);
-    VdXmlEngine::SetProgIdAvailable(L"MsXml2.DomDocument", false);
+    VdXmlTestingSetProgIdAvailable(L"MsXml2.DomDocument.4.0", false);
+    VdXmlTestingSetProgIdAvailable(L"MsXml2.DomDocument", false);
     EXPECT_EQ(parser.Parse(path.c_str()), E_FAIL);  // no document implementation
     EXPECT_EQ(Logged(log), Names{});
     EXPECT_EQ(OpenDescriptorCount(), descriptors);
     // Without the versioned document the version-independent one is taken.
-    VdXmlEngine::SetProgIdAvailable(L"MsXml2.DomDocument", true);
+    VdXmlTestingSetProgIdAvailable(L"MsXml2.DomDocument", true);
     EXPECT_EQ(parser.Parse(path.c_str()), S_OK);
-    VdXmlEngine::ResetProgIds();
+    VdXmlTestingResetProgIds();
     EXPECT_EQ(Logged(log), Walk("Company /Company"));
 }
 

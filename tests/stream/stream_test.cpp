@@ -4,12 +4,10 @@
 
 #include <filesystem>
 
-#include "core/stream_doc.h"
+#include "engine/testing.h"
 #include "sample_survey.h"
 #include "support/document_fixture.h"
 #include "support/golden.h"
-#include "vdxml/engine/factory.h"
-#include "vdxml/engine/sax.h"
 #include "vdxml/file_stream.h"
 
 namespace {
@@ -65,9 +63,8 @@ TEST(StreamDepth, ElementsAreWrittenDepthFirst) {
     const std::string path = dir.file("depth.xml");
     CVdXmlDocument doc;
     ASSERT_EQ(doc.Initialize(SampleRoot(), kStream, _bstr_t(path), 1), S_OK);
-    auto* backEnd = dynamic_cast<CVdXmlStreamDoc*>(doc.GetXmlDocument().get());
-    ASSERT_NE(backEnd, nullptr);
-    EXPECT_EQ(backEnd->GetOpenDepth(), 4u) << "Company, Application, Units, its last entry";
+    const _vdxml_ptr<IVdXmlDoc> backEnd = doc.GetXmlDocument();
+    ASSERT_TRUE(backEnd);
     const CVdXmlNode& app = *doc.GetNode(CVdXmlDocument::NODE_APPLICATION);
     CVdXmlNode project, first, second, late, trailer;
     std::list<VDXML_ATTRIBUTE> id{{L"id", _variant_t(L"A&B <\"1\">")}};
@@ -97,12 +94,12 @@ TEST(StreamDepth, ElementsAreWrittenDepthFirst) {
 TEST(StreamCreate, WriterObjectsFallBackToTheirOtherNames) {
     TempDir dir;
     CVdXmlDocument fallback, none;
-    VdXmlEngine::SetProgIdAvailable(L"MsXml2.MXXMLWriter.4.0", false);
-    VdXmlEngine::SetProgIdAvailable(L"MsXml2.SAXAttributes.4.0", false);
+    VdXmlTestingSetProgIdAvailable(L"MsXml2.MXXMLWriter.4.0", false);
+    VdXmlTestingSetProgIdAvailable(L"MsXml2.SAXAttributes.4.0", false);
     const long first = fallback.Initialize(SampleRoot(), kStream, _bstr_t(dir.file("a.xml")), 0);
-    VdXmlEngine::SetProgIdAvailable(L"MsXml2.SAXAttributes", false);
+    VdXmlTestingSetProgIdAvailable(L"MsXml2.SAXAttributes", false);
     const long second = none.Initialize(SampleRoot(), kStream, _bstr_t(dir.file("b.xml")), 0);
-    VdXmlEngine::ResetProgIds();
+    VdXmlTestingResetProgIds();
     EXPECT_EQ(first, S_OK);
     EXPECT_EQ(fallback.Save(), S_OK);
     EXPECT_EQ(second, REGDB_E_CLASSNOTREG);
@@ -116,6 +113,8 @@ std::wstring Wide(const std::string& path) { return _bstr_t(path).wstr(); }
 TEST(FileStream, StatusOfEachCall) {
     TempDir dir;
     const std::string input = WriteBytes(dir.file("in.bin"), "abcdef"), output = dir.file("out");
+    const std::string loop = dir.file("loop");  // a link to itself: no error of its own
+    fs::create_symlink(loop, loop);
     CVdXmlFileStream closed, reader, writer;
     ASSERT_EQ(reader.OpenForRead(Wide(input).c_str()), S_OK);
     ASSERT_EQ(writer.OpenForWrite(Wide(output).c_str()), S_OK);
@@ -134,6 +133,9 @@ TEST(FileStream, StatusOfEachCall) {
         {"no folder", closed.OpenForWrite(Wide(dir.file("no/x")).c_str()), HRESULT_FROM_WIN32(2)},
         {"file as folder", closed.OpenForWrite(Wide(input + "/x").c_str()), HRESULT_FROM_WIN32(3)},
         {"folder as file", closed.OpenForWrite(Wide(dir.path()).c_str()), HRESULT_FROM_WIN32(5)},
+        {"name too long", closed.OpenForWrite(Wide(dir.file(std::string(300, 'n'))).c_str()),
+         HRESULT_FROM_WIN32(3)},
+        {"link loop", closed.OpenForWrite(Wide(loop).c_str()), HRESULT_FROM_WIN32(1627)},
         {"missing file", closed.OpenForRead(Wide(dir.file("none")).c_str()), HRESULT_FROM_WIN32(2)},
         {"second open", writer.OpenForRead(Wide(input).c_str()), E_INVALIDARG},
         {"write unopened", closed.Write("x", 1, &n), E_UNEXPECTED, n, 0},
@@ -145,7 +147,7 @@ TEST(FileStream, StatusOfEachCall) {
         {"read", reader.Read(buffer, 4, &n), S_OK, n, 4},
         {"read to the end", reader.Read(buffer + 4, 4, &n), S_OK, n, 2},
         {"read at the end", reader.Read(buffer, 4, &n), S_FALSE, n, 0},
-        {"other interface", writer.QueryInterface(ISAXContentHandler::iid, &object), E_NOINTERFACE},
+        {"other interface", writer.QueryInterface(IXMLDOMNode::iid, &object), E_NOINTERFACE},
         {"no pointer", writer.QueryInterface(IID_IStream, nullptr), E_POINTER},
         {"refusals add no reference", static_cast<long>(writer.AddRef()), 2},
         {"release it", static_cast<long>(writer.Release()), 1},

@@ -10,6 +10,7 @@
 #include "sample_survey.h"
 #include "stream_diff.h"
 #include "support/golden.h"
+#include "support/record_rewriter.h"
 #include "support/test_files.h"
 #include "support/xml_tree.h"
 #include "vdxml/vdxml.h"
@@ -88,6 +89,50 @@ TEST(Streaming, TellsWhenTheFileWasCreated) {
     EXPECT_NEAR(parser.GetFileCreated(), VdXml::Mjd(y, mo, d, h, mi, s), 1e-6);
     ASSERT_EQ(parser.ParseStream(WriteBytes(dir.file("bare.xml"), "<Company/>").c_str()), S_OK);
     EXPECT_EQ(parser.GetFileCreated(), VDXML_UNDEFINED);
+}
+
+}  // namespace
+
+namespace {
+
+void DropComputedMarks(XmlTree& tree) {
+    tree.attrs.erase("vsrc");
+    tree.attrNs.erase("vsrc");
+    for (XmlTree& child : tree.children) DropComputedMarks(child);
+}
+
+// Complete reading restores every value of a coordinate difference: written again, each holds
+// what it held (derived values come back as given ones, without their mark). The sample's
+// baseline and coordinate system, read completely, are kept as a golden file.
+TEST(Streaming, CompleteReadingRestoresDifferencesAndSystems) {
+    TempDir dir;
+    const std::string differences = TestDataDir() + "/golden/geometry/dcoord.xml";
+    RecordRewriter again(dir.file("again.xml"));
+    CVdXmlTree tree;
+    ASSERT_EQ(tree.Load(differences.c_str(), VDXML_READ_COMPLETE), S_OK);
+    tree.Scan(&again);
+    ASSERT_EQ(again.Save(), S_OK);
+    XmlTree written = LoadXmlTree(differences, true), read = LoadXmlTree(dir.file("again.xml"));
+    for (XmlTree* t : {&written, &read}) {
+        DropComputedMarks(*t);
+        t->children.erase(t->children.begin() + 1);  // the creation time
+    }
+    // The one point whose blocks were written straight into it, without a "DCrd", is read as
+    // a point alone.
+    for (XmlTree& point : written.children[1].children.back().children)
+        if (point.childText("Name") == "block writers") point.children.resize(1);
+    EXPECT_EQ(DiffTrees(written, read), "");
+
+    vdxml_cli::SampleOptions options;
+    options.file = dir.file("sample.xml");
+    options.points = 2;
+    ASSERT_EQ(vdxml_cli::WriteSampleSurvey(options, nullptr), S_OK);
+    CVdXmlTree sample;
+    ASSERT_EQ(sample.Load(options.file.c_str(), VDXML_READ_COMPLETE), S_OK);
+    RecordRewriter rewriter(dir.file("sample-complete.xml"));
+    sample.Scan(&rewriter);
+    ASSERT_EQ(rewriter.Save(), S_OK);
+    ExpectGolden(dir.file("sample-complete.xml"), "reading/sample-survey-complete");
 }
 
 }  // namespace

@@ -2,14 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include "vdxml/engine/factory.h"
+#include "vdxml/root.h"
 
 namespace vdxml_test {
 
 namespace {
+// The library's own DOM document, as its DOM back end makes it.
 IXMLDOMDocument2Ptr NewDocument() {
+    const _vdxml_ptr<IVdXmlDoc> backEnd(VdXmlCreateBackEnd(IVdXmlDoc::DOCTYPE_DOM), false);
     IXMLDOMDocument2Ptr doc;
-    EXPECT_EQ(CreateEngineObject(doc, L"MsXml2.DomDocument"), S_OK);
+    EXPECT_EQ(backEnd->Create(), S_OK);
+    backEnd->GetDomDocument(doc);
     return doc;
 }
 }  // namespace

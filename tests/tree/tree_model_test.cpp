@@ -90,17 +90,21 @@ void ExpectNodes(IntTree& tree, const Forest& list, IntTree::sibling_iterator it
         ASSERT_TRUE(i == 0 ? !tree.is_valid(sibling) : ++sibling == it);
         ASSERT_TRUE(tree.is_in_subtree(it, first, after) && !tree.is_in_subtree(it, first, it) &&
                     !tree.is_in_subtree(it, next, after));
-        // With the flag, pre-order passes over the subtree; post-order goes forwards to the
-        // next sibling itself (not its first leaf) and backwards past the descendants. The
-        // flag is used up by that step.
+        // With the flag, pre-order passes over the subtree; post-order goes forwards, and
+        // pre-order backwards, to the sibling itself (not its deepest descendant) and
+        // post-order backwards past the descendants. The flag is used up by that step, also
+        // when it climbs to the parent (up; from a top-level node, to the end): R(S(U),T(V))
+        // from U with the flag is U S V T R in post-order, not U S T R.
+        const Pre up = tree.is_valid(parent) ? parent : tree.end();
         auto skip = skipping(Pre(it));
         auto forward = skipping(Post(it));
         ASSERT_EQ(++skip, next);
-        ASSERT_EQ(++forward, next == after && tree.is_valid(parent) ? parent : next);
+        ASSERT_EQ(++forward, next == after ? up : next);
         Pre plain(skip.node);
         Post plain_post(forward.node);
-        ASSERT_TRUE(++skip == ++plain && (next == after || ++forward == ++plain_post));
+        ASSERT_TRUE(++skip == ++plain && (forward == tree.end() || ++forward == ++plain_post));
         ASSERT_EQ(--skipping(Post(it)), previous);
+        ASSERT_EQ(--skipping(Pre(it)), i > 0 ? Pre(std::prev(it)) : up);
         ExpectNodes(tree, m.kids, tree.begin(it), it, next, previous, depth + 1, pre, post);
         post.push_back(m.value);
     }

@@ -23,15 +23,7 @@ const char* kCheckUsage =
 
 int RunCheck(Args args) {
     std::string file;
-    while (!args.Empty()) {
-        const std::string arg = args.Next();
-        if (IsHelp(arg)) {
-            std::fputs(kCheckUsage, stdout);
-            return kExitOk;
-        }
-        TakeFileArgument(arg, file);
-    }
-    RequireFile(file);
+    if (!ReadArguments(args, kCheckUsage, &file)) return kExitOk;
 
     NoReader reader;
     const ReadOutcome outcome = ReadSurvey(file, reader);

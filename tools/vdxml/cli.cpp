@@ -37,14 +37,21 @@ std::string StatusText(long status) {
 
 bool IsHelp(const std::string& argument) { return argument == "--help" || argument == "-h"; }
 
-void TakeFileArgument(const std::string& argument, std::string& file) {
-    if (!file.empty() || (argument.size() > 1 && argument[0] == '-'))
-        throw UsageError("unexpected argument '" + argument + "'");
-    file = argument;
-}
-
-void RequireFile(const std::string& file) {
-    if (file.empty()) throw UsageError("no FILE given");
+bool ReadArguments(Args& args, const char* usage, std::string* file,
+                   const std::function<bool(const std::string&)>& option) {
+    while (!args.Empty()) {
+        const std::string arg = args.Next();
+        if (IsHelp(arg)) {
+            std::fputs(usage, stdout);
+            return false;
+        }
+        if (option && option(arg)) continue;
+        if (!file || !file->empty() || (arg.size() > 1 && arg[0] == '-'))
+            throw UsageError("unexpected argument '" + arg + "'");
+        *file = arg;
+    }
+    if (file && file->empty()) throw UsageError("no FILE given");
+    return true;
 }
 
 void ReportUnreadable(const std::string& file, long status) {
@@ -85,12 +92,13 @@ class RootWatch : public SurveyReader {
 };
 }  // namespace
 
-ReadOutcome ReadSurvey(const std::string& file, SurveyReader& commandReader) {
+ReadOutcome ReadSurvey(const std::string& file, SurveyReader& commandReader,
+                       unsigned long options) {
     RootWatch reader(commandReader);
     CVdXmlParser parser;
     parser.SetCallbackInterface(&reader);
     ReadOutcome outcome;
-    outcome.status = parser.ParseStream(file.c_str());
+    outcome.status = parser.ParseStream(file.c_str(), options);
     outcome.error = parser.GetParseError();
     outcome.created = parser.GetFileCreated();
     if (outcome.status == VDXML_E_OUT_OF_ORDER) {

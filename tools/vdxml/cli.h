@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -42,11 +43,15 @@ void ReportError(const std::string& file, const std::string& message);
 std::string StatusText(long status);
 /// True when argument is --help or -h.
 bool IsHelp(const std::string& argument);
-/// Takes argument as the command's one FILE; UsageError when a FILE was given already or the
-/// argument is an option the command does not know.
-void TakeFileArgument(const std::string& argument, std::string& file);
-/// UsageError when no FILE was given.
-void RequireFile(const std::string& file);
+/// The argument loop of every command. "--help" or "-h" prints usage and ends the loop: the
+/// result is false and the command exits 0. Every other argument goes to option (when given),
+/// which takes it, with any value after it from args, and answers true, or answers false for
+/// an argument it does not know. Such an argument becomes the command's one FILE when file is
+/// given; a second FILE, an unknown option, or any such argument without file, is a
+/// UsageError, as is no FILE at all when file is given.
+/// @return true when the command goes on
+bool ReadArguments(Args& args, const char* usage, std::string* file,
+                   const std::function<bool(const std::string&)>& option = nullptr);
 /// Loads file into tree; when it cannot be read or holds no survey, says so on standard error
 /// and returns false.
 bool LoadSurvey(const std::string& file, CVdXmlTree& tree);
@@ -81,7 +86,9 @@ struct ReadOutcome {
 /// Reads file front to back into reader, in memory bounded by the file's nesting. A file whose
 /// entries are out of order for streaming is read whole instead, after reader.Reset(). A file
 /// read without a survey root element ends with kNoSurveyElement.
-ReadOutcome ReadSurvey(const std::string& file, SurveyReader& reader);
+/// options: VDXML_READ_OPTION bits of CVdXmlParser::ParseStream.
+ReadOutcome ReadSurvey(const std::string& file, SurveyReader& reader,
+                       unsigned long options = VDXML_READ_AS_PARSE);
 /// A Modified Julian Date as "YYYY-MM-DD hh:mm:ss", to the nearest second; empty when it is
 /// not a date of the last ten thousand years or so.
 std::string MjdText(double mjd);

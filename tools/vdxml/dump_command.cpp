@@ -22,20 +22,16 @@ int RunDump(Args args) {
     std::string file;
     std::set<long long> omitted;
     bool json = false;
-    while (!args.Empty()) {
-        const std::string arg = args.Next();
-        if (IsHelp(arg)) {
-            std::fputs(kDumpUsage, stdout);
-            return kExitOk;
-        }
+    const bool goOn = ReadArguments(args, kDumpUsage, &file, [&](const std::string& arg) {
         if (arg == "--omit")
             omitted.insert(args.Number(arg, 0, 2147483647));
         else if (arg == "--json")
             json = true;
         else
-            TakeFileArgument(arg, file);
-    }
-    RequireFile(file);
+            return false;
+        return true;
+    });
+    if (!goOn) return kExitOk;
 
     CVdXmlTree tree;
     if (!LoadSurvey(file, tree)) return kExitBadInput;

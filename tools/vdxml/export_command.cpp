@@ -162,20 +162,16 @@ class PointWriter : public SurveyReader {
 
 int RunExport(Args args) {
     std::string file, format, output;
-    while (!args.Empty()) {
-        const std::string arg = args.Next();
-        if (IsHelp(arg)) {
-            std::fputs(kExportUsage, stdout);
-            return kExitOk;
-        }
+    const bool goOn = ReadArguments(args, kExportUsage, &file, [&](const std::string& arg) {
         if (arg == "--to")
             format = args.Value(arg);
         else if (arg == "-o" || arg == "--output")
             output = args.Value(arg);
         else
-            TakeFileArgument(arg, file);
-    }
-    RequireFile(file);
+            return false;
+        return true;
+    });
+    if (!goOn) return kExitOk;
     if (format != "csv" && format != "geojson") throw UsageError("--to takes csv or geojson");
 
     // OUT is written beside itself and takes the place of the old one only when complete.

@@ -67,15 +67,7 @@ std::string UnitText(const wchar_t* text, std::uint32_t code) {
 
 int RunInfo(Args args) {
     std::string file;
-    while (!args.Empty()) {
-        const std::string arg = args.Next();
-        if (IsHelp(arg)) {
-            std::fputs(kInfoUsage, stdout);
-            return kExitOk;
-        }
-        TakeFileArgument(arg, file);
-    }
-    RequireFile(file);
+    if (!ReadArguments(args, kInfoUsage, &file)) return kExitOk;
 
     KindCounter counter;
     const ReadOutcome outcome = ReadSurvey(file, counter);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli.h"
+#include "plot_command.h"
 
 namespace {
 const char* kUsage =
@@ -19,6 +20,7 @@ const char* kUsage =
     "  export   the points of a file as CSV or GeoJSON\n"
     "  check    whether a file is well-formed; FILE:LINE: message when not\n"
     "  validate every problem of files against the format, FILE:LINE: message each\n"
+    "  plot     the plan of a project as an SVG picture\n"
     "\n"
     "Options:\n"
     "  -h, --help     this help; `vdxml COMMAND --help` for a command's options\n"
@@ -33,7 +35,8 @@ struct Command {
 const Command kCommands[] = {
     {"sample", vdxml_cli::RunSample}, {"info", vdxml_cli::RunInfo},
     {"dump", vdxml_cli::RunDump},     {"export", vdxml_cli::RunExport},
-    {"check", vdxml_cli::RunCheck},   {"validate", vdxml_cli::RunValidate}};
+    {"check", vdxml_cli::RunCheck},   {"validate", vdxml_cli::RunValidate},
+    {"plot", vdxml_cli::RunPlot}};
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -42,12 +42,7 @@ class ProgressBar {
 
 int RunSample(Args args) {
     SampleOptions options;
-    while (!args.Empty()) {
-        const std::string arg = args.Next();
-        if (IsHelp(arg)) {
-            std::fputs(kSampleUsage, stdout);
-            return kExitOk;
-        }
+    const bool goOn = ReadArguments(args, kSampleUsage, nullptr, [&](const std::string& arg) {
         if (arg == "-o" || arg == "--output")
             options.file = args.Value(arg);
         else if (arg == "--stream")
@@ -57,8 +52,10 @@ int RunSample(Args args) {
         else if (arg == "--points")
             options.points = args.Number(arg, 1, 100000000);
         else
-            throw UsageError("unexpected argument '" + arg + "'");
-    }
+            return false;
+        return true;
+    });
+    if (!goOn) return kExitOk;
     if (options.file.empty()) throw UsageError("no output file given (-o FILE)");
 
     const bool showProgress = options.points >= 10000 && isatty(STDERR_FILENO);

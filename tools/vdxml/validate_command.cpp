@@ -69,19 +69,17 @@ std::string Plural(long long n, const char* one, const char* many) {
 int RunValidate(Args args) {
     std::vector<std::string> files;
     bool json = false;
-    while (!args.Empty()) {
-        const std::string arg = args.Next();
-        if (IsHelp(arg)) {
-            std::fputs(kValidateUsage, stdout);
-            return kExitOk;
-        }
+    // Every argument that is not an option is one more FILE.
+    const bool goOn = ReadArguments(args, kValidateUsage, nullptr, [&](const std::string& arg) {
         if (arg == "--json")
             json = true;
         else if (arg.size() > 1 && arg[0] == '-')
-            throw UsageError("unexpected argument '" + arg + "'");
+            return false;
         else
             files.push_back(arg);
-    }
+        return true;
+    });
+    if (!goOn) return kExitOk;
     if (files.empty()) throw UsageError("no FILE given");
 
     CVdXmlValidator validator;

@@ -2,6 +2,7 @@
 // engine's status; results are returned directly (counted pointers, values).
 #pragma once
 
+#include "vdxml/export.h"
 #include "vdxml/platform/bstr.h"
 #include "vdxml/platform/com_ptr.h"
 #include "vdxml/platform/unknown.h"
@@ -40,7 +41,7 @@ using IXMLDOMDocument2Ptr = _com_ptr_t<IXMLDOMDocument2>;
 inline constexpr const wchar_t* kDataTypesNamespace = L"urn:schemas-microsoft-com:datatypes";
 
 /// Any node of a DOM document. Asking twice for the same node gives the same object.
-struct IXMLDOMNode : IUnknown {
+struct VDXML_API IXMLDOMNode : IUnknown {
     static constexpr IID iid = {
         0x2933BF80, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
     /// The kind of node.
@@ -66,7 +67,7 @@ struct IXMLDOMNode : IUnknown {
 };
 
 /// An element node.
-struct IXMLDOMElement : IXMLDOMNode {
+struct VDXML_API IXMLDOMElement : IXMLDOMNode {
     static constexpr IID iid = {
         0x2933BF86, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
     /// Sets an attribute to the value's string form; "xmlns" and "xmlns:p" declare
@@ -79,19 +80,19 @@ struct IXMLDOMElement : IXMLDOMNode {
 };
 
 /// A text node.
-struct IXMLDOMText : IXMLDOMNode {
+struct VDXML_API IXMLDOMText : IXMLDOMNode {
     static constexpr IID iid = {
         0x2933BF87, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
 };
 
 /// A processing-instruction node, the XML declaration among them.
-struct IXMLDOMProcessingInstruction : IXMLDOMNode {
+struct VDXML_API IXMLDOMProcessingInstruction : IXMLDOMNode {
     static constexpr IID iid = {
         0x2933BF89, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
 };
 
 /// Where and why a load failed.
-struct XmlParseError {
+struct VDXML_API XmlParseError {
     long errorCode = 0;  ///< S_OK after a successful load
     long line = 0;       ///< 1-based line of the error, 0 when unknown
     long linepos = 0;    ///< 1-based column, 0 when unknown
@@ -99,7 +100,7 @@ struct XmlParseError {
 };
 
 /// A DOM document: it creates nodes, saves and loads.
-struct IXMLDOMDocument2 : IXMLDOMNode {
+struct VDXML_API IXMLDOMDocument2 : IXMLDOMNode {
     static constexpr IID iid = {
         0x2933BF95, 0x7B36, 0x11D2, {0xB2, 0x0E, 0x00, 0xC0, 0x4F, 0x98, 0x3E, 0x60}};
     /// Creates a node not yet in the tree; only NODE_ELEMENT is supported (a qualified name

@@ -4,13 +4,14 @@
 
 #include <cstdint>
 
+#include "vdxml/export.h"
 #include "vdxml/platform/unknown.h"
 
 /// A sequential byte stream. The streaming XML writer calls Write only: it repeats a write
 /// that took part of a block for the rest, and counts one that took nothing as a failure of
 /// the output. The other methods complete the interface for callers' own streams. Unless a
 /// method says otherwise, an out-parameter may be null when the caller does not need it.
-struct IStream : IUnknown {
+struct VDXML_API IStream : IUnknown {
     static constexpr IID iid = {0x0000000C, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
     /// Reads up to count bytes into buffer.
     /// @param read receives the number of bytes read

@@ -9,9 +9,11 @@
 #include <string>
 #include <string_view>
 
+#include "vdxml/export.h"
+
 /// An immutable wide string shared by reference. Constructors and operators that build a new
 /// text raise _com_error(E_OUTOFMEMORY) when memory runs out; copying never allocates.
-class _bstr_t {
+class VDXML_API _bstr_t {
   public:
     /// The empty string (no buffer).
     _bstr_t() noexcept = default;
@@ -65,7 +67,7 @@ class _bstr_t {
     /// string shares other's buffer).
     _bstr_t& operator+=(const _bstr_t& other);
     /// a followed by b.
-    friend _bstr_t operator+(const _bstr_t& a, const _bstr_t& b);
+    friend VDXML_API _bstr_t operator+(const _bstr_t& a, const _bstr_t& b);
 
     /// Compares as UTF-16 code units (the order in which the file's keys compare):
     /// characters beyond the Basic Multilingual Plane sort as their surrogate pairs.
@@ -128,8 +130,8 @@ class _bstr_t {
 /// Utf8ToWide turns every byte that does not start a valid sequence (a stray continuation
 /// byte, an overlong form, a surrogate, a code point beyond U+10FFFF, a sequence cut short)
 /// into one U+FFFD and goes on with the next byte.
-std::wstring Utf8ToWide(std::string_view utf8);
+VDXML_API std::wstring Utf8ToWide(std::string_view utf8);
 /// Wide text as UTF-8; lone surrogates and values beyond U+10FFFF are written as U+FFFD.
-std::string WideToUtf8(std::wstring_view wide);
+VDXML_API std::string WideToUtf8(std::wstring_view wide);
 /// Appends wide as UTF-8 to out, converted as WideToUtf8.
-void AppendWideAsUtf8(std::string& out, std::wstring_view wide);
+VDXML_API void AppendWideAsUtf8(std::string& out, std::wstring_view wide);

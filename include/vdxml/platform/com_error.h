@@ -5,11 +5,12 @@
 #include <exception>
 #include <string>
 
+#include "vdxml/export.h"
 #include "vdxml/platform/bstr.h"
 #include "vdxml/platform/status.h"
 
 /// A failure status raised as an exception, with an optional description.
-class _com_error : public std::exception {
+class VDXML_API _com_error : public std::exception {
   public:
     /// Keeps hr and description and builds the messages. Never throws: when memory runs out
     /// on the way, a message may stay empty and the status alone tells what failed.

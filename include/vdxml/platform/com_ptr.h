@@ -6,6 +6,7 @@
 #include <memory>
 #include <utility>
 
+#include "vdxml/export.h"
 #include "vdxml/platform/com_error.h"
 #include "vdxml/platform/unknown.h"
 
@@ -136,4 +137,4 @@ class _com_ptr_t {
 /// True when both pointers reach the same object (compared through IUnknown). Two nulls are
 /// the same; a null and an object are not, nor are two objects when either of them does not
 /// answer the question for IUnknown.
-bool IsSameComObject(IUnknown* a, IUnknown* b);
+VDXML_API bool IsSameComObject(IUnknown* a, IUnknown* b);

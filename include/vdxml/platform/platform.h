@@ -2,10 +2,8 @@
 #pragma once
 
 #include "vdxml/platform/bstr.h"
-#include "vdxml/platform/codepage.h"
 #include "vdxml/platform/com_error.h"
 #include "vdxml/platform/com_ptr.h"
-#include "vdxml/platform/files.h"
 #include "vdxml/platform/status.h"
 #include "vdxml/platform/unknown.h"
 #include "vdxml/platform/variant.h"

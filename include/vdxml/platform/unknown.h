@@ -4,11 +4,12 @@
 
 #include <cstdint>
 
+#include "vdxml/export.h"
 #include "vdxml/platform/status.h"
 
 /// A 128-bit identifier, laid out as the platform's GUID: the interface identifiers of the
 /// XML engine's objects and of the library's own file stream are of this form.
-struct GUID {
+struct VDXML_API GUID {
     std::uint32_t Data1;
     std::uint16_t Data2;
     std::uint16_t Data3;
@@ -37,7 +38,7 @@ constexpr const IID& uuidof() {
 /// The base of every interface: reference counting and the question for other interfaces.
 /// An object starts with one reference, held by whoever created it, and deletes itself when
 /// the last one is released; it is never deleted through this interface.
-struct IUnknown {
+struct VDXML_API IUnknown {
     static constexpr IID iid = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
     /// Asks the object for the interface riid.
     /// @param riid   the identifier of the interface wanted

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "vdxml/export.h"
 #include "vdxml/platform/bstr.h"
 #include "vdxml/platform/com_ptr.h"
 
@@ -20,7 +21,7 @@ enum VARENUM : std::uint16_t {
 };
 
 /// One value of a kind given by vt(). Copies share strings and interfaces.
-class _variant_t {
+class VDXML_API _variant_t {
   public:
     /// An empty variant (VT_EMPTY).
     _variant_t() noexcept = default;

@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace VdXmlPlatform {
+namespace vdxml_platform {
 
 /// The user's temporary directory with a trailing '/': $TMPDIR when set and not empty, else /tmp/.
 std::string TempDirectory();
@@ -22,4 +22,4 @@ unsigned long GetLastError();
 /// Records code as the calling thread's last error.
 void SetLastError(unsigned long code);
 
-}  // namespace VdXmlPlatform
+}  // namespace vdxml_platform

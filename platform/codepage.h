@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace VdXmlPlatform {
+namespace vdxml_platform {
 
 /// Wide text to Windows-1252 bytes, one byte per character: U+0000 to U+007F and U+00A0 to
 /// U+00FF keep their value, the characters of 0x80 to 0x9F (the euro sign, typographic
@@ -17,4 +17,4 @@ std::string WideToAnsi(std::wstring_view text);
 /// AnsiToWide(WideToAnsi(text)) gives text back whenever no '?' was needed.
 std::wstring AnsiToWide(std::string_view bytes);
 
-}  // namespace VdXmlPlatform
+}  // namespace vdxml_platform

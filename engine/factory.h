@@ -3,12 +3,13 @@
 
 #include "vdxml/platform/unknown.h"
 
-namespace VdXmlEngine {
+namespace vdxml_engine {
 
 /// Creates the object registered under progId and asks it for riid. ProgIDs compare without
 /// regard to ASCII case. Known ProgIDs: "MsXml2.DomDocument.4.0", "MsXml2.DomDocument",
 /// "MsXml2.MXXMLWriter.4.0", "MsXml2.MXXMLWriter", "MsXml2.SAXAttributes.4.0",
-/// "MsXml2.SAXAttributes".
+/// "MsXml2.SAXAttributes". A ProgID switched off for the tests (engine/testing.h) counts as
+/// not registered.
 /// @param progId the name of the object, null accepted (not registered)
 /// @param riid   the interface wanted
 /// @param object receives the interface with one reference, or null on failure
@@ -17,25 +18,24 @@ namespace VdXmlEngine {
 ///         object; E_OUTOFMEMORY
 long CreateInstance(const wchar_t* progId, REFIID riid, void** object);
 
-/// Makes a ProgID unavailable (or available again) to CreateInstance, so that the fallback
-/// and failure paths can be exercised. Affects the whole process; safe from any thread. A
-/// null progId does nothing.
-void SetProgIdAvailable(const wchar_t* progId, bool available);
+/// Creates the object of the versioned ProgID (name + ".4.0") and, when that one is not
+/// available, the object of the version-independent name; the statuses of CreateInstance,
+/// those of the second attempt when there is one.
+long CreateInstanceAnyVersion(const wchar_t* name, REFIID riid, void** object);
 
-/// Makes every ProgID available again.
-void ResetProgIds();
+}  // namespace vdxml_engine
 
-}  // namespace VdXmlEngine
-
-/// Creates an engine object into a counted pointer: ptr.CreateInstance(progId) style.
-/// @param out    receives the object as Ptr::Interface; null on failure
-/// @param progId see VdXmlEngine::CreateInstance
-/// @return the status of VdXmlEngine::CreateInstance
+/// Creates an engine object into a counted pointer, by its versioned ProgID first: how every
+/// part of the library gets its engine objects.
+/// @param out  receives the object as Ptr::Interface; null on failure
+/// @param name the version-independent ProgID ("MsXml2.DomDocument")
+/// @return the status of vdxml_engine::CreateInstanceAnyVersion
 template <class Ptr>
-long CreateEngineObject(Ptr& out, const wchar_t* progId) {
+long CreateEngineObject(Ptr& out, const wchar_t* name) {
     out = nullptr;
     void* object = nullptr;
-    long hr = VdXmlEngine::CreateInstance(progId, uuidof<typename Ptr::Interface>(), &object);
+    long hr =
+        vdxml_engine::CreateInstanceAnyVersion(name, uuidof<typename Ptr::Interface>(), &object);
     if (hr >= 0) out.Attach(static_cast<typename Ptr::Interface*>(object));
     return hr;
 }
