@@ -82,12 +82,7 @@ std::string ProjectList(const std::vector<std::string>& names) {
 int RunPlot(Args args) {
     std::string file, output, project;
     plot::PlotOptions options;
-    while (!args.Empty()) {
-        const std::string arg = args.Next();
-        if (IsHelp(arg)) {
-            std::fputs(kPlotUsage, stdout);
-            return kExitOk;
-        }
+    const bool goOn = ReadArguments(args, kPlotUsage, &file, [&](const std::string& arg) {
         if (arg == "-o" || arg == "--output")
             output = args.Value(arg);
         else if (arg == "--project")
@@ -99,9 +94,10 @@ int RunPlot(Args args) {
         else if (arg == "--size")
             ParseSize(args.Value(arg), options);
         else
-            TakeFileArgument(arg, file);
-    }
-    RequireFile(file);
+            return false;
+        return true;
+    });
+    if (!goOn) return kExitOk;
 
     plot::PlanReader reader(project);
     // Complete reading gives the baselines' vectors and the coordinate system's name.
