@@ -18,9 +18,9 @@
 
 namespace vdxml_engine {
 
-using VdXmlEngine::AsChars;
-using VdXmlEngine::AsXml;
-using VdXmlEngine::StreamEnd;
+using vdxml_engine::AsChars;
+using vdxml_engine::AsXml;
+using vdxml_engine::StreamEnd;
 
 struct CompiledSchema::Compiled {
     xmlDocPtr doc = nullptr;
@@ -123,8 +123,8 @@ bool CompiledSchema::Compile(std::string_view xsd, std::string& reason) {
         reason = "the schema is too long";
         return false;
     }
-    VdXmlEngine::ExternalLoadBlock block;
-    VdXmlEngine::ErrorCapture capture;
+    vdxml_engine::ExternalLoadBlock block;
+    vdxml_engine::ErrorCapture capture;
     auto compiled = std::make_unique<Compiled>();
     compiled->doc = xmlReadMemory(xsd.data(), static_cast<int>(xsd.size()), "vdxml.xsd", nullptr,
                                   XML_PARSE_NONET);
@@ -179,6 +179,11 @@ struct RunState {
     long failure = S_OK;
     std::string failureReason;
     std::size_t textRun = 0, cdataRun = 0;
+    // Text held back from the validator until the run ends: libxml2 appends each piece it is
+    // given to the element's value with a reallocation, so a long run handed over in the
+    // parser's small pieces would be copied over and over.
+    std::string schemaText;
+    charactersSAXFunc schemaTextTo = nullptr;
     std::vector<std::string> values;  // the attribute values of the element opening
     std::vector<AttributeText> attributes;
     std::vector<const xmlChar*> schemaAttributes;  // its attributes as the validator sees them
@@ -218,7 +223,7 @@ void Deliver(RunState& state, Call call) {
     }
 }
 
-// An attribute value as the tree builder stores it (see VdXmlEngine::StreamFile).
+// An attribute value as the tree builder stores it (see vdxml_engine::StreamFile).
 std::string AttributeValue(xmlParserCtxtPtr context, const xmlChar* value, const xmlChar* end) {
     if (*end != 0) return std::string(AsChars(value), static_cast<std::size_t>(end - value));
     std::string text;
@@ -251,6 +256,14 @@ const xmlChar* SchemaNamespace(const RunState& state, const xmlChar* uri) {
     return state.rootNamespace == AsChars(uri) ? nullptr : uri;
 }
 
+// Hands the text held back to the validator.
+void FlushSchemaText(RunState& state) {
+    if (state.schemaText.empty()) return;
+    state.schemaTextTo(state.schemaData, reinterpret_cast<const xmlChar*>(state.schemaText.data()),
+                       static_cast<int>(state.schemaText.size()));
+    state.schemaText.clear();
+}
+
 void OnStartElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, const xmlChar* uri,
                     int nsCount, const xmlChar** namespaces, int count, int defaulted,
                     const xmlChar** attributes) {
@@ -259,6 +272,7 @@ void OnStartElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, 
         return xmlSAX2StartElementNs(ctx, localname, prefix, uri, nsCount, namespaces, count,
                                      defaulted, attributes);
     if (state->stopped) return;
+    FlushSchemaText(*state);
     state->textRun = state->cdataRun = 0;
     if (!state->rootSeen) {
         state->rootSeen = true;
@@ -297,6 +311,7 @@ void OnEndElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, co
     if (!state) return xmlSAX2EndElementNs(ctx, localname, prefix, uri);
     if (state->stopped) return;
     state->textRun = state->cdataRun = 0;
+    FlushSchemaText(*state);
     // The validator first: the faults it finds at the end concern the element still open.
     state->schemaSax->endElementNs(state->schemaData, localname, prefix,
                                    SchemaNamespace(*state, uri));
@@ -315,7 +330,10 @@ void DeliverText(RunState& state, const xmlChar* text, int length, std::size_t& 
     Deliver(state, [&] {
         state.events->Text(std::string_view(AsChars(text), static_cast<std::size_t>(length)));
     });
-    if (!state.stopped) toSchema(state.schemaData, text, length);
+    if (state.stopped) return;
+    if (state.schemaTextTo != toSchema) FlushSchemaText(state);
+    state.schemaTextTo = toSchema;
+    state.schemaText.append(AsChars(text), static_cast<std::size_t>(length));
 }
 
 void OnCharacters(void* ctx, const xmlChar* text, int length) {
@@ -418,7 +436,7 @@ class Validator {
 void Fail(XmlParseError& error, long status, const char* reason) {
     error.errorCode = status;
     error.line = error.linepos = 0;
-    error.reason = VdXmlEngine::FromUtf8(reason);
+    error.reason = vdxml_engine::FromUtf8(reason);
 }
 
 }  // namespace
@@ -429,10 +447,10 @@ StreamEnd ValidateFileStream(const std::string& path, const CompiledSchema& sche
         Fail(error, E_FAIL, "the schema is not compiled");
         return StreamEnd::Failed;
     }
-    VdXmlEngine::FileInput input;
+    vdxml_engine::FileInput input;
     if (!input.Open(path, error)) return StreamEnd::Failed;
-    VdXmlEngine::ExternalLoadBlock block;
-    VdXmlEngine::ErrorCapture capture;
+    vdxml_engine::ExternalLoadBlock block;
+    vdxml_engine::ErrorCapture capture;
     Validator validator(schema.Get()->schema);
     if (!validator.Ready()) {
         Fail(error, E_OUTOFMEMORY, "out of memory");
@@ -445,10 +463,10 @@ StreamEnd ValidateFileStream(const std::string& path, const CompiledSchema& sche
     state.schemaData = validator.Data();
     state.context = input.CreateContext(&sax, nullptr);
     if (!state.context) {
-        VdXmlEngine::ReportParseFailure(capture, false, error);
+        vdxml_engine::ReportParseFailure(capture, false, error);
         return StreamEnd::Failed;
     }
-    VdXmlEngine::ApplyParseProtections(state.context);
+    vdxml_engine::ApplyParseProtections(state.context);
     state.context->_private = &state;
     RunState* outer = t_run;
     t_run = &state;
@@ -464,14 +482,14 @@ StreamEnd ValidateFileStream(const std::string& path, const CompiledSchema& sche
         return StreamEnd::Failed;
     }
     if (state.textTooLong) {
-        Fail(error, VdXmlEngine::ParseErrorStatus(XML_ERR_NO_MEMORY),
+        Fail(error, vdxml_engine::ParseErrorStatus(XML_ERR_NO_MEMORY),
              "a text is longer than 10000000 bytes");
         return StreamEnd::Failed;
     }
     if (state.stopped) return StreamEnd::Stopped;
     if (input.ReadFailed(error)) return StreamEnd::Failed;
     if (!wellFormed) {
-        VdXmlEngine::ReportParseFailure(capture, true, error);
+        vdxml_engine::ReportParseFailure(capture, true, error);
         return StreamEnd::Failed;
     }
     error = XmlParseError();

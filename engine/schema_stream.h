@@ -6,7 +6,7 @@
 // not the schema's. The reader is told every element, text and fault as it comes.
 //
 // New code of the engine layer, written in the namespace's new name vdxml_engine; the
-// engine's existing parts are still in VdXmlEngine.
+// engine's existing parts are still in vdxml_engine.
 #pragma once
 
 #include <map>
@@ -100,10 +100,10 @@ class SchemaEvents {
 
 /// Reads the file at path (UTF-8), validates it against schema and reports it to events. A file
 /// that cannot be opened or read or is not well-formed ends as Failed with error filled (as
-/// VdXmlEngine::StreamFile fills it), after the events up to the fault; a call of events that
+/// vdxml_engine::StreamFile fills it), after the events up to the fault; a call of events that
 /// raised ends it as Failed with the raised status. A schema that is not compiled fails at once
 /// with E_FAIL.
-VdXmlEngine::StreamEnd ValidateFileStream(const std::string& path, const CompiledSchema& schema,
-                                          SchemaEvents& events, XmlParseError& error);
+vdxml_engine::StreamEnd ValidateFileStream(const std::string& path, const CompiledSchema& schema,
+                                           SchemaEvents& events, XmlParseError& error);
 
 }  // namespace vdxml_engine

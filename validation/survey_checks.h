@@ -65,7 +65,11 @@ class SurveyChecks {
     void CheckCodeUse();
 
     FindingSink m_sink;
-    std::map<std::string, Role> m_roles;
+    // Names in their own order type: a map of the library's enumeration alone would be
+    // instantiated with default visibility (enumerations take none from the build) and be
+    // exported by a shared library.
+    struct NameOrder : std::less<> {};
+    std::map<std::string, Role, NameOrder> m_roles;
     bool m_rootSeen = false;
     std::string m_rootNamespace;
     std::set<std::string> m_prefixesReported, m_namespacesReported;

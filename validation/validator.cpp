@@ -51,9 +51,14 @@ class FileCheck : public vdxml_engine::SchemaEvents {
         m_checks.Opened(Stack(), prefix, namespaceUri, isDateTime);
     }
 
+    // The checks look at values, names and codes, none of which runs to pages: an element's
+    // first 64 KiB of text are kept, so that a text of megabytes costs no copy of its own
+    // (the schema sees it whole).
     void Text(std::string_view utf8) override {
-        if (m_depth > 0 && !m_frames[m_depth - 1].hasChildren)
-            m_frames[m_depth - 1].text.append(utf8);
+        constexpr std::size_t kKeptText = 64 * 1024;
+        if (m_depth == 0 || m_frames[m_depth - 1].hasChildren) return;
+        std::string& text = m_frames[m_depth - 1].text;
+        if (text.size() < kKeptText) text.append(utf8.substr(0, kKeptText - text.size()));
     }
 
     void EndElement() override {
@@ -74,8 +79,8 @@ class FileCheck : public vdxml_engine::SchemaEvents {
     }
 
     // How the read ended, as findings; returns Validate's status.
-    long Finish(VdXmlEngine::StreamEnd end, const XmlParseError& error) {
-        if (end == VdXmlEngine::StreamEnd::Failed) {
+    long Finish(vdxml_engine::StreamEnd end, const XmlParseError& error) {
+        if (end == vdxml_engine::StreamEnd::Failed) {
             // libxml2's faults of well-formedness come as 0xC00C0000 | code, with a line.
             const bool syntax =
                 (static_cast<unsigned long>(error.errorCode) & 0xFFFF0000ul) == 0xC00C0000ul;
@@ -180,7 +185,7 @@ long CVdXmlValidator::Validate(const char* path, IVdXmlFindings& findings) {
         }
         FileCheck check(m_impl->schema, findings);
         XmlParseError error;
-        const VdXmlEngine::StreamEnd end =
+        const vdxml_engine::StreamEnd end =
             vdxml_engine::ValidateFileStream(path ? path : "", m_impl->schema, check, error);
         m_impl->elements = check.Elements();
         return check.Finish(end, error);

@@ -81,16 +81,16 @@ TEST(SchemaStream, ReadsAnyNamespaceAsTheSchemas) {
         vdxml_test::WriteBytes(path, content);
         Log log;
         XmlParseError error;
-        const VdXmlEngine::StreamEnd end =
+        const vdxml_engine::StreamEnd end =
             vdxml_engine::ValidateFileStream(path, schema, log, error);
         EXPECT_EQ(log.events, expected) << content;
-        EXPECT_EQ(end, VdXmlEngine::StreamEnd::Complete) << content;
+        EXPECT_EQ(end, vdxml_engine::StreamEnd::Complete) << content;
     }
     vdxml_test::WriteBytes(path, "<r>\n<n>1</n>");  // the events before the fault, then the fault
     Log log;
     XmlParseError cut;
     EXPECT_EQ(vdxml_engine::ValidateFileStream(path, schema, log, cut),
-              VdXmlEngine::StreamEnd::Failed);
+              vdxml_engine::StreamEnd::Failed);
     EXPECT_EQ(log.events, "+r@1  \n +n@2  1 - ");
     EXPECT_EQ(cut.line, 2);
 
@@ -98,7 +98,7 @@ TEST(SchemaStream, ReadsAnyNamespaceAsTheSchemas) {
     raising.raise = true;
     XmlParseError error;
     EXPECT_EQ(vdxml_engine::ValidateFileStream(path, schema, raising, error),
-              VdXmlEngine::StreamEnd::Failed);
+              vdxml_engine::StreamEnd::Failed);
     EXPECT_EQ(error.errorCode, E_FAIL);
     EXPECT_EQ(error.reason.utf8(), "the reader stops");
 }
@@ -120,7 +120,7 @@ TEST(SchemaStream, SchemasThatDoNotCompile) {
         Log log;
         XmlParseError error;
         EXPECT_EQ(vdxml_engine::ValidateFileStream("/dev/null", schema, log, error),
-                  VdXmlEngine::StreamEnd::Failed);
+                  vdxml_engine::StreamEnd::Failed);
         EXPECT_EQ(error.errorCode, E_FAIL);
     }
 }

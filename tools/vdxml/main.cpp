@@ -32,11 +32,10 @@ struct Command {
     const char* name;
     int (*run)(vdxml_cli::Args);
 };
-const Command kCommands[] = {
-    {"sample", vdxml_cli::RunSample}, {"info", vdxml_cli::RunInfo},
-    {"dump", vdxml_cli::RunDump},     {"export", vdxml_cli::RunExport},
-    {"check", vdxml_cli::RunCheck},   {"validate", vdxml_cli::RunValidate},
-    {"plot", vdxml_cli::RunPlot}};
+const Command kCommands[] = {{"sample", vdxml_cli::RunSample}, {"info", vdxml_cli::RunInfo},
+                             {"dump", vdxml_cli::RunDump},     {"export", vdxml_cli::RunExport},
+                             {"check", vdxml_cli::RunCheck},   {"validate", vdxml_cli::RunValidate},
+                             {"plot", vdxml_cli::RunPlot}};
 }  // namespace
 
 int main(int argc, char** argv) {
