@@ -166,6 +166,7 @@ class Reader {
     void Run() {
         long status = S_OK;
         VDXML_PARSE_ERROR error;
+        bool fallbackFailed = false;
         try {
             CVdXmlParser parser;
             Collector collector(*this);
@@ -179,7 +180,11 @@ class Reader {
                 status = parser.Parse(m_path.c_str());
                 error = VDXML_PARSE_ERROR();
                 error.status = status;
-                if (FAILED(status)) error.reason = L"the file cannot be loaded";
+                // Parse refuses only files it cannot load: missing, unreadable or malformed.
+                if (FAILED(status)) {
+                    error.reason = L"the file cannot be loaded (not well-formed?)";
+                    fallbackFailed = true;
+                }
             }
             if (!Stopping()) collector.FlushAll();
         } catch (const ReadCancelled&) {
@@ -191,6 +196,7 @@ class Reader {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_status = status;
         m_error = error;
+        m_fallbackFailed = fallbackFailed;
         m_done = true;
         m_hasItems.notify_all();
     }
@@ -215,8 +221,8 @@ class Reader {
         if (m_error.column > 0) where += ":" + std::to_string(m_error.column);
         const std::string reason =
             m_error.reason.empty() ? "cannot be read" : m_error.reason.utf8();
-        throw StatusError(KindOfStatus(m_status), m_status,
-                          where + ": " + reason + " (" + StatusText(m_status) + ")");
+        throw StatusError(m_fallbackFailed ? ErrorKind::Malformed : KindOfStatus(m_status),
+                          m_status, where + ": " + reason + " (" + StatusText(m_status) + ")");
     }
 
     const std::string m_path;
@@ -230,6 +236,7 @@ class Reader {
     bool m_done = false;
     long m_status = S_OK;
     VDXML_PARSE_ERROR m_error;
+    bool m_fallbackFailed = false;  // the whole-file read after the stream failed too
     // The Python side only (under the GIL).
     bool m_closed = false;
     bool m_failureRaised = false;
