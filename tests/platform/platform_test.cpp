@@ -13,15 +13,13 @@
 
 namespace {
 
-// text (as wide characters when from is null) converted by iconv; nothing when it refuses.
-std::optional<std::string> Iconv(const char* to, const char* from, const std::wstring& text) {
-    std::string in = from
-                         ? std::string(text.begin(), text.end())
-                         : std::string(reinterpret_cast<const char*>(text.data()), text.size() * 4);
+// Wide text converted by iconv; nothing when it refuses.
+std::optional<std::string> Iconv(const char* to, const std::wstring& text) {
+    std::string in(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
     std::string out(in.size() * 4 + 8, '\0');
     char *inAt = in.data(), *outAt = out.data();
     std::size_t inLeft = in.size(), outLeft = out.size();
-    const iconv_t cd = iconv_open(to, from ? from : "WCHAR_T");
+    const iconv_t cd = iconv_open(to, "WCHAR_T");
     const bool done = iconv(cd, &inAt, &inLeft, &outAt, &outLeft) != static_cast<std::size_t>(-1);
     iconv_close(cd);
     return done ? std::optional(out.substr(0, out.size() - outLeft)) : std::nullopt;
@@ -42,12 +40,12 @@ TEST(Bstr, Utf8AndTheOrderOfUtf16CodeUnitsAgreeWithIconv) {
     for (int i = 0; i < 20000; ++i) {
         const std::wstring x = text(length(random) % 5), y = text(length(random) % 5);
         // Big-endian UTF-16 bytes sort as the code units do; a prefix sorts first.
-        const auto ux = Iconv("UTF-16BE", nullptr, x), uy = Iconv("UTF-16BE", nullptr, y);
+        const auto ux = Iconv("UTF-16BE", x), uy = Iconv("UTF-16BE", y);
         const int order = _bstr_t::Compare(x, y);
         ASSERT_EQ(_bstr_t(x) < _bstr_t(y), ux < uy) << i;
         ASSERT_EQ((order > 0) - (order < 0), (ux > uy) - (ux < uy)) << i;
         ASSERT_EQ(_bstr_t(x) == _bstr_t(y), x == y) << i;
-        const std::string utf8 = Iconv("UTF-8", nullptr, x).value();
+        const std::string utf8 = Iconv("UTF-8", x).value();
         ASSERT_EQ(_bstr_t(x).utf8(), utf8) << i;
         ASSERT_EQ(_bstr_t(utf8).wstr(), x) << i;
     }
