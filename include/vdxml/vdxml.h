@@ -3,6 +3,7 @@
 
 #include "vdxml/appl_stakeout.h"
 #include "vdxml/backend.h"
+#include "vdxml/code_page.h"
 #include "vdxml/coord.h"
 #include "vdxml/coordinate_system.h"
 #include "vdxml/dcoord.h"
