@@ -145,7 +145,7 @@ TEST(Validation, GoldenFilesAreValidWhereTheirWritesSucceeded) {
             EXPECT_EQ(FindingsText(findings), ReadBytes(expected)) << expected;
             ++files;
         }
-    EXPECT_EQ(files, 22);
+    EXPECT_EQ(files, 23);
 }
 
 // One edit of the pretty-printed sample each: the finding's kind, line (that of the edit,
