@@ -10,6 +10,7 @@
 #include <ctime>
 #include <functional>
 #include <random>
+#include <tuple>
 
 #include "support/document_fixture.h"
 #include "support/dom_helpers.h"
@@ -152,6 +153,47 @@ TEST(Entries, DateTimesComeBackAsTheSameInstant) {
     ASSERT_EQ(read.size(), expected.size());
     for (std::size_t i = 0; i < read.size(); ++i)
         EXPECT_NEAR(As<double>(read[i], Format::fmtDateTime), expected[i], 1.5e-9) << i;
+}
+
+// Day counts to calendar days, every day of both ranges, against the proleptic Gregorian
+// calendar computed independently (days since 1970-01-01 to year, month, day). The MJD
+// conversion follows the astronomical algorithm, which runs a day late before 1 March 300.
+struct DayCounts : CVdXmlNodeBase {
+    using CVdXmlNodeBase::DateTimeFromMjd;
+    using CVdXmlNodeBase::DateTimeFromOle;
+};
+std::tuple<long, int, int> CivilFromDays(long z) {
+    z += 719468;
+    const long era = (z >= 0 ? z : z - 146096) / 146097;
+    const long doe = z - era * 146097;
+    const long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long mp = (5 * doy + 2) / 153;
+    const int d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    const int m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    return {yoe + era * 400 + (m <= 2), m, d};
+}
+TEST(Entries, DayCountsGiveTheirCalendarDay) {
+    const DayCounts counts;
+    std::tm t{};
+    double fraction = 0;
+    auto same = [&](long unixDay) {
+        const auto [year, month, day] = CivilFromDays(unixDay);
+        return t.tm_year + 1900 == year && t.tm_mon + 1 == month && t.tm_mday == day &&
+               t.tm_hour == 12;
+    };
+    long wrong = 0, first = 0;
+    for (long ole = -657434; ole <= 2958465; ++ole) {  // 1 January 100 to 31 December 9999
+        counts.DateTimeFromOle(ole + (ole < 0 ? -0.5 : 0.5), t, fraction);
+        if (!same(ole - 25569) && wrong++ == 0) first = ole;
+    }
+    EXPECT_EQ(wrong, 0) << "first at OLE day " << first;
+    wrong = 0;
+    for (long mjd = -569309; mjd < 2000000; ++mjd) {  // 1 March 300 to about year 7300
+        counts.DateTimeFromMjd(mjd + 0.5, t, fraction);
+        if (!same(mjd - 40587) && wrong++ == 0) first = mjd;
+    }
+    EXPECT_EQ(wrong, 0) << "first at MJD " << first;
 }
 
 TEST(Entries, TimeSpansComeBackAsTheSameNumberOfDays) {
