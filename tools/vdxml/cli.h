@@ -84,5 +84,8 @@ int RunInfo(Args args);
 int RunDump(Args args);
 int RunExport(Args args);
 int RunCheck(Args args);
+int RunImport(Args args);
+/// Writes file as LandXML to output, or to standard output when output is empty.
+int RunLandXmlExport(const std::string& file, const std::string& output);
 
 }  // namespace vdxml_cli
