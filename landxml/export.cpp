@@ -38,20 +38,23 @@ long WriteDocument(const char* source, const std::string& path, bool stream,
                    SummaryCounts& counts) {
     FilePtr file(std::fopen(path.c_str(), "wb"));
     if (!file) return ErrnoStatus();
-    vdxml_engine::Utf8XmlWriter out(file.get(), true);
-    ExportWriter writer(out, counts);
-    CVdXmlParser parser;
-    parser.SetCallbackInterface(&writer);
-    const long hr = stream ? parser.ParseStream(source, VDXML_READ_COMPLETE) : parser.Parse(source);
-    if (FAILED(hr)) {
-        if (hr != VDXML_E_OUT_OF_ORDER) TellParseError(counts, parser);
-        return hr;
-    }
-    if (!writer.Began()) {
-        counts.Tell("holds no survey (its root element is not the survey file's)");
-        return E_FAIL;
-    }
-    writer.Finish(stream ? parser.GetFileCreated() : VDXML_UNDEFINED);
+    {
+        vdxml_engine::Utf8XmlWriter out(file.get(), true);
+        ExportWriter writer(out, counts);
+        CVdXmlParser parser;
+        parser.SetCallbackInterface(&writer);
+        const long hr =
+            stream ? parser.ParseStream(source, VDXML_READ_COMPLETE) : parser.Parse(source);
+        if (FAILED(hr)) {
+            if (hr != VDXML_E_OUT_OF_ORDER) TellParseError(counts, parser);
+            return hr;
+        }
+        if (!writer.Began()) {
+            counts.Tell("holds no survey (its root element is not the survey file's)");
+            return E_FAIL;
+        }
+        writer.Finish();
+    }  // the writer lets go of the stream before it closes
     if (std::fclose(file.release()) != 0) return ErrnoStatus();
     return S_OK;
 }

@@ -99,7 +99,10 @@ int ExportWriter::OnRecordOpen(VdXml::_CURRENCYTABLE& table, VDXML_BASE& record)
             m_hasRover = true;
             break;
         case VDXML_TYPE_DCOORD:
-            m_summary.Skip("coordinate difference (DCrd)");
+            if (parent != VDXML_TYPE_GPSBASELINE) m_summary.Skip("coordinate difference (DCrd)");
+            break;
+        case VDXML_TYPE_GPSBASELINE:
+            m_baselineVector = VDXML_DCARTESIAN();
             break;
         case VDXML_TYPE_TRFRESIDUAL:
             m_summary.Skip("transformation residual");
@@ -143,8 +146,12 @@ int ExportWriter::OnRecordClose(VdXml::_CURRENCYTABLE& table, VDXML_BASE& record
             if (m_setupOpen) Survey().End();
             m_setupOpen = false;
             break;
+        case VDXML_TYPE_DCOORD:
+            // A baseline's vector: complete at its close.
+            if (Parent() == VDXML_TYPE_GPSBASELINE)
+                m_baselineVector = static_cast<const VDXML_DCOORD&>(record).Wgs84DXyz;
+            break;
         case VDXML_TYPE_GPSBASELINE:
-            // Closed, its vector is read in full.
             WriteBaseline(table, static_cast<const VDXML_GPSBASELINE&>(record));
             break;
         default:
@@ -154,7 +161,6 @@ int ExportWriter::OnRecordClose(VdXml::_CURRENCYTABLE& table, VDXML_BASE& record
 }
 
 void ExportWriter::Begin(const VDXML_ROOT& root) {
-    m_root = root;
     m_began = true;
     const double now = NowMjd();
     m_out.Start("LandXML", kNamespace);
@@ -181,6 +187,14 @@ void ExportWriter::Begin(const VDXML_ROOT& root) {
     m_out.Attribute("latLongAngularUnit", degrees);
     m_out.Attribute("elevationUnit", unit->elevation);
     m_out.End();
+    m_out.End();
+    // The application that wrote the file, before any data, so that an import finds it
+    // before it starts its own file.
+    m_out.Start("Application");
+    m_out.Attribute("name", root.Application.length() ? Utf8(root.Application) : "unknown");
+    m_out.Attribute("desc", "exported to LandXML by vdxml");
+    if (root.Company.length()) m_out.Attribute("manufacturer", Utf8(root.Company));
+    if (root.Version.Major != 0) m_out.Attribute("version", VersionText(root.Version));
     m_out.End();
 }
 
@@ -281,7 +295,7 @@ void ExportWriter::OpenSetup(const VdXml::_CURRENCYTABLE& table, const VDXML_TPS
     const std::string station = table.pPoint ? Utf8(table.pPoint->Name) : m_firstControl;
     vdxml_engine::Utf8XmlWriter& out = Survey();
     out.Start("InstrumentSetup");
-    out.Attribute("id", "setup" + std::to_string(++m_ids));
+    out.Attribute("id", "setup" + std::to_string(++m_setupIds));
     out.Attribute("stationName", station);
     out.Attribute("instrumentHeight",
                   Fixed(setup.Flags & VDXML_TPS_SETUP::flagInstrHgt && std::isfinite(setup.InstrHgt)
@@ -323,7 +337,9 @@ void ExportWriter::WriteObservation(const VDXML_TPS_OBSSET& obs) {
 
 void ExportWriter::WriteBaseline(const VdXml::_CURRENCYTABLE& table,
                                  const VDXML_GPSBASELINE& baseline) {
-    const VDXML_DCARTESIAN& vector = baseline.DCoord.Wgs84DXyz;
+    const VDXML_DCARTESIAN& vector = baseline.DCoord.Wgs84DXyz.Flags & VDXML_DCARTESIAN::flagDXyz
+                                         ? baseline.DCoord.Wgs84DXyz
+                                         : m_baselineVector;
     if (!table.pPoint || !(vector.Flags & VDXML_DCARTESIAN::flagDXyz)) {
         m_summary.Skip("GPS baseline without a WGS 84 vector or a rover point");
         return;
@@ -337,7 +353,8 @@ void ExportWriter::WriteBaseline(const VdXml::_CURRENCYTABLE& table,
                         : "reference " + Utf8(m_reference.SensorSerialNr);
     }
     vdxml_engine::Utf8XmlWriter& out = Survey();
-    const std::string idA = "gps" + std::to_string(++m_ids), idB = "gps" + std::to_string(++m_ids);
+    const std::string idA = "gps" + std::to_string(++m_gpsIds);
+    const std::string idB = "gps" + std::to_string(++m_gpsIds);
     const auto setup = [&](const std::string& id, const std::string& station, bool has,
                            const VDXML_GPS_SETUP& receiver) {
         out.Start("GPSSetup");
@@ -364,16 +381,6 @@ void ExportWriter::WriteBaseline(const VdXml::_CURRENCYTABLE& table,
     ++m_summary.counts.baselines;
 }
 
-void ExportWriter::Finish(double created) {
-    m_out.Start("Application");
-    m_out.Attribute("name", m_root.Application.length() ? Utf8(m_root.Application) : "unknown");
-    m_out.Attribute("desc", "exported to LandXML by vdxml");
-    if (m_root.Company.length()) m_out.Attribute("manufacturer", Utf8(m_root.Company));
-    if (m_root.Version.Major != 0) m_out.Attribute("version", VersionText(m_root.Version));
-    const std::string stamp = VdXmlIsSet(created) ? DateTimeText(created) : std::string();
-    if (!stamp.empty()) m_out.Attribute("timeStamp", stamp);
-    m_out.End();
-    m_out.Finish();
-}
+void ExportWriter::Finish() { m_out.Finish(); }
 
 }  // namespace vdxml_landxml

@@ -28,9 +28,8 @@ class ExportWriter final : public CVdXmlRecordCallback {
     int OnRecordOpen(VdXml::_CURRENCYTABLE& table, VDXML_BASE& record) override;
     int OnRecordClose(VdXml::_CURRENCYTABLE& table, VDXML_BASE& record) override;
 
-    /// After the read: the "Application" with the file's creation time (a Modified Julian
-    /// Date or VDXML_UNDEFINED), then the end of the document.
-    void Finish(double created);
+    /// After the read: the end of the document.
+    void Finish();
     /// Whether the root element was read, and the document begun.
     bool Began() const { return m_began; }
 
@@ -57,7 +56,6 @@ class ExportWriter final : public CVdXmlRecordCallback {
 
     vdxml_engine::Utf8XmlWriter& m_out;
     SummaryCounts& m_summary;
-    VDXML_ROOT m_root;
     std::vector<std::int32_t> m_open;  // the kinds of the open records, outermost first
     std::string m_project;
     int m_cgPointsRuns = 0;  // "CgPoints" written for the open project
@@ -68,10 +66,11 @@ class ExportWriter final : public CVdXmlRecordCallback {
     std::map<std::string, std::string> m_referenceStations;  // receiver serial -> point
     VDXML_GPS_REFERENCE m_reference;  // the current point's receivers, for its baselines
     VDXML_GPS_ROVER m_rover;
+    VDXML_DCARTESIAN m_baselineVector;  // the vector of the baseline being read
     bool m_hasReference = false, m_hasRover = false;
     bool m_setupOpen = false;
     bool m_began = false;
-    long long m_ids = 0;  // setups written, for their identifiers
+    long long m_setupIds = 0, m_gpsIds = 0;  // identifiers given so far
     std::FILE* m_spool = nullptr;
     std::unique_ptr<vdxml_engine::Utf8XmlWriter> m_survey;
 };
