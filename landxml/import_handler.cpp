@@ -154,7 +154,8 @@ bool ImportHandler::Open(Kind kind, const vdxml_engine::XmlAttributes& attribute
         case Kind::Project:
             attributes.Find("name", name);
             attributes.Find("desc", desc);
-            return StartProject(name, desc);
+            StartProject(name, desc);
+            return true;
         case Kind::CoordinateSystem:
             m_system = std::make_unique<VDXML_COORDINATESYSTEM>();
             if (attributes.Find("name", name)) m_system->Name = Wide(name);
@@ -273,20 +274,26 @@ bool ImportHandler::EnsureDocument() {
     return Check(m_document->Initialize(m_root, m_docType, Wide(m_target), 0), "the survey file");
 }
 
-bool ImportHandler::StartProject(const std::string& name, const std::string& desc) {
-    if (!EnsureDocument()) return false;
-    VDXML_PROJECT project;
-    project.Name = Wide(name.empty() ? "LandXML" : name);
-    project.Note = Wide(desc);
+void ImportHandler::StartProject(const std::string& name, const std::string& desc) {
+    // Written when its first content comes, so that units and application read until then
+    // still reach the file's head.
     m_setup.reset();
     m_station.reset();
-    m_project = std::make_unique<CVdXmlProject>();
-    if (!Check(m_document->InsertProject(project, *m_project), "the project")) return false;
-    return m_system ? WriteCoordinateSystem() : true;
+    m_project.reset();
+    m_pendingProject = std::make_unique<VDXML_PROJECT>();
+    m_pendingProject->Name = Wide(name.empty() ? "LandXML" : name);
+    m_pendingProject->Note = Wide(desc);
 }
 
 bool ImportHandler::EnsureProject(const std::string& name) {
-    return m_project ? true : StartProject(name, "");
+    if (m_project) return true;
+    if (!m_pendingProject) StartProject(name, "");
+    if (!EnsureDocument()) return false;
+    m_project = std::make_unique<CVdXmlProject>();
+    const long hr = m_document->InsertProject(*m_pendingProject, *m_project);
+    m_pendingProject.reset();
+    if (!Check(hr, "the project")) return false;
+    return m_system ? WriteCoordinateSystem() : true;
 }
 
 bool ImportHandler::WriteCoordinateSystem() {
@@ -423,7 +430,7 @@ bool ImportHandler::WriteObservation(const vdxml_engine::XmlAttributes& attribut
 
 long ImportHandler::Finish() {
     if (FAILED(m_status)) return m_status;
-    if (m_system && !EnsureProject("")) return m_status;
+    if ((m_system || m_pendingProject) && !EnsureProject("")) return m_status;
     if (!EnsureDocument()) return m_status;
     m_setup.reset();
     m_station.reset();

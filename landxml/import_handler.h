@@ -62,7 +62,8 @@ class ImportHandler final : public vdxml_engine::XmlEventHandler {
     void ReadApplication(const vdxml_engine::XmlAttributes& attributes);
     bool EnsureDocument();
     bool EnsureProject(const std::string& name);
-    bool StartProject(const std::string& name, const std::string& desc);
+    /// A project to write when its first content comes; the one before ends.
+    void StartProject(const std::string& name, const std::string& desc);
     bool WriteCoordinateSystem();
     bool WritePoint();
     bool StartSetup(const vdxml_engine::XmlAttributes& attributes);
@@ -82,6 +83,7 @@ class ImportHandler final : public vdxml_engine::XmlEventHandler {
     AngleUnit m_latLong = AngleUnit::Degrees;
     std::unique_ptr<CVdXmlDocument> m_document;
     std::unique_ptr<CVdXmlProject> m_project;
+    std::unique_ptr<VDXML_PROJECT> m_pendingProject;   // read, not yet written
     std::unique_ptr<VDXML_COORDINATESYSTEM> m_system;  // read, not yet written
 
     // The point being read: its record, coordinate, code and text.
