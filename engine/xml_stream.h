@@ -24,8 +24,6 @@ class XmlAttributes {
     /// The value of the attribute localName in no namespace, with character and entity
     /// references resolved as a DOM attribute's value shows them; false when there is none.
     bool Find(std::string_view localName, std::string& value) const;
-    /// The number of attributes.
-    int Count() const { return m_count; }
     /// The element's namespace name; empty for none.
     std::string_view ElementNamespace() const {
         return m_uri ? std::string_view(reinterpret_cast<const char*>(m_uri)) : std::string_view();

@@ -11,8 +11,6 @@
 #include "vdxml/landxml.h"
 #include "vdxml/parser.h"
 
-const wchar_t* const VdXml::kLandXmlNamespace = L"http://www.landxml.org/schema/LandXML-1.2";
-
 namespace vdxml_landxml {
 namespace {
 struct FileCloser {

@@ -9,7 +9,6 @@ namespace vdxml_landxml {
 namespace {
 constexpr int kLengthDecimals = 5;  // as survey files write lengths
 constexpr int kAngleDecimals = 10;  // decimal degrees: 1e-10 degrees, well below a micrometre
-const std::string kNamespace = "http://www.landxml.org/schema/LandXML-1.2";
 
 std::string Utf8(const _bstr_t& text) { return text.utf8(); }
 
@@ -163,7 +162,7 @@ int ExportWriter::OnRecordClose(VdXml::_CURRENCYTABLE& table, VDXML_BASE& record
 void ExportWriter::Begin(const VDXML_ROOT& root) {
     m_began = true;
     const double now = NowMjd();
-    m_out.Start("LandXML", kNamespace);
+    m_out.Start("LandXML", kLandXmlNamespace);
     m_out.Attribute("date", DateText(now));
     m_out.Attribute("time", TimeText(now));
     m_out.Attribute("version", "1.2");

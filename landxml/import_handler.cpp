@@ -7,7 +7,6 @@
 
 namespace vdxml_landxml {
 namespace {
-constexpr std::string_view kNamespace = "http://www.landxml.org/schema/LandXML-1.2";
 constexpr std::size_t kMaxPointText = 4096;  // "north east elevation" needs far less
 
 std::string_view LocalName(std::string_view qname) {
@@ -124,7 +123,7 @@ bool ImportHandler::StartElement(std::string_view qname, bool, long line,
     m_line = line;
     const std::string_view local = LocalName(qname);
     if (m_open.empty()) {
-        if (local != "LandXML" || attributes.ElementNamespace() != kNamespace)
+        if (local != "LandXML" || attributes.ElementNamespace() != kLandXmlNamespace)
             return Fail(VDXML_E_NOT_LANDXML,
                         "the root element is not \"LandXML\" in the LandXML 1.2 namespace");
         m_open.push_back(Kind::Root);
@@ -135,8 +134,8 @@ bool ImportHandler::StartElement(std::string_view qname, bool, long line,
         m_open.push_back(parent);  // inside a skipped element: skipped with it, not counted
         return true;
     }
-    Kind kind =
-        attributes.ElementNamespace() == kNamespace ? Classify(local, parent) : Kind::Skipped;
+    Kind kind = attributes.ElementNamespace() == kLandXmlNamespace ? Classify(local, parent)
+                                                                   : Kind::Skipped;
     if (kind == Kind::Skipped) m_summary.Skip("LandXML element \"" + std::string(local) + "\"");
     m_open.push_back(kind);
     m_element = local;

@@ -8,6 +8,9 @@
 
 namespace vdxml_landxml {
 
+/// The namespace of LandXML 1.2 documents.
+constexpr std::string_view kLandXmlNamespace = "http://www.landxml.org/schema/LandXML-1.2";
+
 /// value with decimals digits after the point ("C" notation); value must be finite.
 std::string Fixed(double value, int decimals);
 /// A Modified Julian Date as xs:dateTime "YYYY-MM-DDThh:mm:ss" to the whole second; empty when

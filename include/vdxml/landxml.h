@@ -23,9 +23,6 @@ struct VDXML_API VDXML_LANDXML_SUMMARY {
 
 namespace VdXml {
 
-/// The namespace of LandXML 1.2 documents.
-VDXML_API extern const wchar_t* const kLandXmlNamespace;
-
 /// Writes the survey file source (a UTF-8 path) as a LandXML 1.2 document at target, read
 /// front to back and written as it is read. target is replaced only when the document is
 /// complete (a device such as /dev/stdout is written in place).
