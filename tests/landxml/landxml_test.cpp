@@ -326,13 +326,24 @@ TEST(LandXmlExport, BadInputFailsAndLeavesTheTargetAlone) {
     const std::string target = WriteBytes(dir.file("previous.landxml"), "previous content");
     const std::string landxml = TestDataDir() + "/landxml/points_only.xml";
     const std::string malformed = WriteBytes(dir.file("bad.xml"), "<Company><Project>");
-    for (const std::string& source : {dir.file("missing.xml"), landxml, malformed}) {
+    const std::string deep =
+        WriteBytes(dir.file("deep.xml"),
+                   "<Company>" + Repeat("<Pnt>", 100000) + Repeat("</Pnt>", 100000) + "</Company>");
+    const std::string entities = WriteBytes(
+        dir.file("entities.xml"),
+        "<!DOCTYPE Company [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><Company><Project>"
+        "<Name>&x;</Name></Project></Company>");
+    for (const std::string& source : {dir.file("missing.xml"), landxml, malformed, deep}) {
         SCOPED_TRACE(source);
         VDXML_LANDXML_SUMMARY s;
         EXPECT_LT(VdXml::ExportLandXml(source.c_str(), target.c_str(), &s), 0);
         EXPECT_FALSE(s.messages.empty());
         EXPECT_EQ(ReadBytes(target), "previous content");
     }
+    // An external entity is not loaded, as in every read: its reference reads as nothing.
+    const std::string exported = dir.file("entities.landxml");
+    ASSERT_EQ(VdXml::ExportLandXml(entities.c_str(), exported.c_str()), S_OK);
+    EXPECT_EQ(LoadXmlTree(exported, true).child("Project")->attrs.at("name"), "");
     EXPECT_EQ(VdXml::ExportLandXml("", target.c_str()), E_FAIL);
     EXPECT_EQ(VdXml::ImportLandXml(landxml.c_str(), nullptr, IVdXmlDoc::DOCTYPE_DOM), E_FAIL);
 }
