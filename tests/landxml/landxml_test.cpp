@@ -22,7 +22,7 @@ namespace {
 using namespace vdxml_test;
 
 constexpr double kPi = 3.14159265358979323846;
-const std::string kSchema = "/work/shared/reference/LandXML-1.2.xsd";
+const std::string kSchema = VDXML_LANDXML_SCHEMA;
 
 // What the survey file holds of each project point and observation, read by the library.
 struct SurveyRecords : CVdXmlRecordCallback {
@@ -210,12 +210,14 @@ TEST_F(LandXml, RoundTripKeepsTheMappedSubsetThroughBothBackEnds) {
 struct ImportCase {
     const char* file;
     long long points, setups, observations, skipped;
+    bool schemaValid;  // the file is valid LandXML (the unknown elements' file is not)
 };
 
 TEST(LandXmlImport, HandWrittenFilesMatchTheirGoldenFiles) {
     const ImportCase cases[] = {
-        {"points_only", 3, 0, 0, 0}, {"points_codes", 3, 0, 0, 2}, {"survey", 2, 1, 3, 3},
-        {"imperial", 1, 1, 1, 0},    {"unknown", 1, 0, 0, 5},
+        {"points_only", 3, 0, 0, 0, true}, {"points_codes", 3, 0, 0, 2, true},
+        {"survey", 2, 1, 3, 3, true},      {"imperial", 1, 1, 1, 0, true},
+        {"unknown", 1, 0, 0, 5, false},
     };
     TempDir dir;
     for (const ImportCase& c : cases) {
@@ -231,6 +233,9 @@ TEST(LandXmlImport, HandWrittenFilesMatchTheirGoldenFiles) {
         EXPECT_EQ(s.observations, c.observations);
         EXPECT_EQ(s.skipped, c.skipped);
         ExpectGolden(target, std::string("landxml/") + c.file);
+        if (HaveSchema()) {
+            EXPECT_EQ(SchemaErrors(source).empty(), c.schemaValid);
+        }
     }
 }
 
