@@ -126,18 +126,18 @@ bool ImportHandler::StartElement(std::string_view qname, bool, long line,
         if (local != "LandXML" || attributes.ElementNamespace() != kLandXmlNamespace)
             return Fail(VDXML_E_NOT_LANDXML,
                         "the root element is not \"LandXML\" in the LandXML 1.2 namespace");
-        m_open.push_back(Kind::Root);
+        m_open.push_back({Kind::Root});
         return true;
     }
-    const Kind parent = m_open.back();
+    const Kind parent = m_open.back().kind;
     if (parent == Kind::Skipped || parent == Kind::Consumed) {
-        m_open.push_back(parent);  // inside a skipped element: skipped with it, not counted
+        m_open.push_back({parent});  // inside a skipped element: skipped with it, not counted
         return true;
     }
     Kind kind = attributes.ElementNamespace() == kLandXmlNamespace ? Classify(local, parent)
                                                                    : Kind::Skipped;
     if (kind == Kind::Skipped) m_summary.Skip("LandXML element \"" + std::string(local) + "\"");
-    m_open.push_back(kind);
+    m_open.push_back({kind});
     m_element = local;
     return Open(kind, attributes);
 }
@@ -207,7 +207,7 @@ bool ImportHandler::Open(Kind kind, const vdxml_engine::XmlAttributes& attribute
 }
 
 bool ImportHandler::Text(std::string_view utf8) {
-    if (m_open.empty() || m_open.back() != Kind::CgPoint) return true;
+    if (m_open.empty() || m_open.back().kind != Kind::CgPoint) return true;
     if (m_pointText.size() + utf8.size() > kMaxPointText)
         return Fail(VDXML_E_LANDXML_VALUE, "a CgPoint's coordinates are too long a text");
     m_pointText.append(utf8);
@@ -216,7 +216,7 @@ bool ImportHandler::Text(std::string_view utf8) {
 
 bool ImportHandler::EndElement() {
     if (m_open.empty()) return true;
-    const Kind kind = m_open.back();
+    const Kind kind = m_open.back().kind;
     m_open.pop_back();
     switch (kind) {
         case Kind::CgPoint:

@@ -74,7 +74,13 @@ class ImportHandler final : public vdxml_engine::XmlEventHandler {
     SummaryCounts& m_summary;
     long m_status = S_OK;
     long m_line = 0;
-    std::vector<Kind> m_open;
+    // The open elements' kinds, outermost first. Each kind sits in a struct: a vector of a
+    // bare enum would be exported from a shared library, a vector of the class's own struct
+    // stays hidden with it.
+    struct Frame {
+        Kind kind;
+    };
+    std::vector<Frame> m_open;
     std::string m_attribute;     // scratch for one attribute's value
     std::string_view m_element;  // the local name of the element that opens
 

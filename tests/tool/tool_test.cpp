@@ -72,7 +72,7 @@ TEST_F(Tool, ExitCodesAndMessages) {
         {{"sample", "-o", nowhere, "--fast"}, 2, "unexpected argument '--fast'"},
         {{"info"}, 2, "no FILE given"},
         {{"info", "a.xml", "b.xml"}, 2, "unexpected argument 'b.xml'"},
-        {{"export", "a.xml", "--to", "kml"}, 2, "--to takes csv or geojson"},
+        {{"export", "a.xml", "--to", "kml"}, 2, "--to takes csv, geojson or landxml"},
         {{"info", missing}, 1, "vdxml: " + missing + ": cannot be read as a survey file"},
         {{"dump", bad, "--json"}, 1, "vdxml: " + bad + ": cannot be read as a survey file"},
         {{"export", bad, "--to", "geojson"}, 1, "vdxml: " + bad + ": cannot be read"},
