@@ -101,7 +101,7 @@ ImportHandler::Kind ImportHandler::Classify(std::string_view local, Kind parent)
             if (local == "CgPoints") return Kind::CgPoints;
             break;
         case Kind::Survey:
-            if (local == "SurveyHeader") return Kind::Consumed;
+            if (local == "SurveyHeader") return Kind::Consumed;  // its contents are skipped
             if (local == "CgPoints") return Kind::CgPoints;
             if (local == "InstrumentSetup") return Kind::InstrumentSetup;
             break;
@@ -130,13 +130,15 @@ bool ImportHandler::StartElement(std::string_view qname, bool, long line,
         return true;
     }
     const Kind parent = m_open.back().kind;
-    if (parent == Kind::Skipped || parent == Kind::Consumed) {
+    if (parent == Kind::Skipped) {
         m_open.push_back({parent});  // inside a skipped element: skipped with it, not counted
         return true;
     }
-    Kind kind = attributes.ElementNamespace() == kLandXmlNamespace ? Classify(local, parent)
-                                                                   : Kind::Skipped;
-    if (kind == Kind::Skipped) m_summary.Skip("LandXML element \"" + std::string(local) + "\"");
+    const bool landXml = attributes.ElementNamespace() == kLandXmlNamespace;
+    const Kind kind = landXml ? Classify(local, parent) : Kind::Skipped;
+    if (kind == Kind::Skipped)
+        m_summary.Skip(landXml ? "LandXML element \"" + std::string(local) + "\""
+                               : "element of another namespace \"" + std::string(qname) + "\"");
     m_open.push_back({kind});
     m_element = local;
     return Open(kind, attributes);

@@ -32,6 +32,9 @@ class ImportHandler final : public vdxml_engine::XmlEventHandler {
     long Status() const { return m_status; }
 
   private:
+    /// What an element is to the import. Skipped: outside the mapping, with everything in it
+    /// (counted once). Consumed: part of the mapping's structure that carries nothing the
+    /// survey file keeps (its children outside the mapping are counted).
     enum class Kind {
         Skipped,
         Consumed,

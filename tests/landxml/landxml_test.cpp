@@ -210,14 +210,17 @@ TEST_F(LandXml, RoundTripKeepsTheMappedSubsetThroughBothBackEnds) {
 struct ImportCase {
     const char* file;
     long long points, setups, observations, skipped;
-    bool schemaValid;  // the file is valid LandXML (the unknown elements' file is not)
+    bool schemaValid;     // the file is valid LandXML (the unknown elements' file is not)
+    const char* message;  // a part of one message, or empty for no message at all
 };
 
 TEST(LandXmlImport, HandWrittenFilesMatchTheirGoldenFiles) {
     const ImportCase cases[] = {
-        {"points_only", 3, 0, 0, 0, true}, {"points_codes", 3, 0, 0, 2, true},
-        {"survey", 2, 1, 3, 3, true},      {"imperial", 1, 1, 1, 0, true},
-        {"unknown", 1, 0, 0, 5, false},
+        {"points_only", 3, 0, 0, 0, true, ""},
+        {"points_codes", 3, 0, 0, 2, true, "1 skipped: CgPoint that refers to another point"},
+        {"survey", 2, 1, 3, 4, true, "2 skipped: LandXML element \"FieldNote\""},
+        {"imperial", 1, 1, 1, 0, true, ""},
+        {"unknown", 1, 0, 0, 5, false, "element of another namespace \"x:Anything\""},
     };
     TempDir dir;
     for (const ImportCase& c : cases) {
@@ -233,6 +236,12 @@ TEST(LandXmlImport, HandWrittenFilesMatchTheirGoldenFiles) {
         EXPECT_EQ(s.observations, c.observations);
         EXPECT_EQ(s.skipped, c.skipped);
         ExpectGolden(target, std::string("landxml/") + c.file);
+        std::string messages;
+        for (const _bstr_t& m : s.messages) messages += m.utf8() + "\n";
+        if (*c.message)
+            EXPECT_NE(messages.find(c.message), std::string::npos) << messages;
+        else
+            EXPECT_EQ(messages, "");
         if (HaveSchema()) {
             EXPECT_EQ(SchemaErrors(source).empty(), c.schemaValid);
         }
