@@ -199,7 +199,6 @@ void ExportWriter::Begin(const VDXML_ROOT& root) {
 
 void ExportWriter::OpenProject(const VDXML_PROJECT& project) {
     m_project = Utf8(project.Name);
-    m_cgPointsRuns = 0;
     m_firstControl.clear();
     m_out.Start("Project");
     m_out.Attribute("name", m_project);
@@ -241,9 +240,12 @@ void ExportWriter::WriteCoordinateSystem(const VDXML_COORDINATESYSTEM& system) {
 void ExportWriter::WritePoint(const PendingPoint& point) {
     if (!m_cgPointsOpen) {
         m_out.Start("CgPoints");
-        m_out.Attribute("name", ++m_cgPointsRuns == 1
-                                    ? m_project
-                                    : m_project + " (" + std::to_string(m_cgPointsRuns) + ")");
+        // Names of "CgPoints" are unique in a document: a second run of a project's points,
+        // or a project of the same name as an earlier one, takes a number.
+        std::string name = m_project;
+        for (int n = 2; !m_cgPointsNames.insert(name).second; ++n)
+            name = m_project + " (" + std::to_string(n) + ")";
+        m_out.Attribute("name", name);
         m_cgPointsOpen = true;
     }
     if (point.pointClass == VDXML_PNT_CLASS_CONTROL && m_firstControl.empty())

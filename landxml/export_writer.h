@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -58,7 +59,7 @@ class ExportWriter final : public CVdXmlRecordCallback {
     SummaryCounts& m_summary;
     std::vector<std::int32_t> m_open;  // the kinds of the open records, outermost first
     std::string m_project;
-    int m_cgPointsRuns = 0;  // "CgPoints" written for the open project
+    std::set<std::string> m_cgPointsNames;  // the names of the "CgPoints" written
     bool m_cgPointsOpen = false;
     std::unique_ptr<PendingPoint> m_point;  // the project point being read
     std::size_t m_pointDepth = 0;

@@ -363,3 +363,43 @@ TEST(LandXmlExport, BadInputFailsAndLeavesTheTargetAlone) {
 }
 
 }  // namespace
+
+namespace {
+
+// Two projects of the same name, the second with its coordinate system after a first point:
+// one "Survey" for the first project although its points come on both sides of the setup,
+// and "CgPoints" names that stay unique.
+TEST(LandXmlExport, SeveralProjectsGiveUniqueCgPointsAndOneSurveyEach) {
+    TempDir dir;
+    const std::string source = WriteBytes(
+        dir.file("two.landxml"),
+        "<LandXML xmlns='http://www.landxml.org/schema/LandXML-1.2' date='2024-01-01' "
+        "time='00:00:00' version='1.2'><Project name='A'/>"
+        "<CgPoints><CgPoint name='1'>1 2 3</CgPoint></CgPoints>"
+        "<Survey><SurveyHeader name='x'/><InstrumentSetup id='s' stationName='1' "
+        "instrumentHeight='1'><RawObservation horizAngle='1'><TargetPoint/></RawObservation>"
+        "</InstrumentSetup></Survey>"
+        "<CgPoints><CgPoint name='2'>1 2 3</CgPoint></CgPoints>"
+        "<Project name='A'/><CgPoints><CgPoint name='3'>4 5 6</CgPoint></CgPoints>"
+        "<CoordinateSystem name='cs'/><CgPoints><CgPoint name='4'>7 8 9</CgPoint></CgPoints>"
+        "</LandXML>");
+    const std::string survey = dir.file("two.xml"), exported = dir.file("two-again.landxml");
+    ASSERT_EQ(VdXml::ImportLandXml(source.c_str(), survey.c_str(), IVdXmlDoc::DOCTYPE_STREAM),
+              S_OK);
+    ASSERT_EQ(VdXml::ExportLandXml(survey.c_str(), exported.c_str()), S_OK);
+    const XmlTree doc = LoadXmlTree(exported, true);
+    std::vector<std::string> parts, names;
+    for (const XmlTree& part : doc.children) {
+        parts.push_back(part.name);
+        if (part.name == "CgPoints") names.push_back(part.attrs.at("name"));
+    }
+    EXPECT_EQ(parts,
+              (std::vector<std::string>{"Units", "Application", "Project", "CgPoints", "Survey",
+                                        "Project", "CgPoints", "CoordinateSystem", "CgPoints"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"A", "A (2)", "A (3)"}));
+    if (HaveSchema()) {
+        EXPECT_EQ(SchemaErrors(exported), "");
+    }
+}
+
+}  // namespace
