@@ -96,7 +96,7 @@ std::optional<double> ParseDateTime(std::string_view text) {
         text[10] != 'T' || !Digits(text, 11, 2, hour) || text[13] != ':' ||
         !Digits(text, 14, 2, minute) || text[16] != ':' || !Digits(text, 17, 2, second))
         return std::nullopt;
-    if (month < 1 || month > 12 || day < 1 || day > 31 || hour > 24 || minute > 59 || second > 60)
+    if (month < 1 || month > 12 || day < 1 || day > 31 || hour > 24 || minute > 59 || second > 59)
         return std::nullopt;
     double fraction = 0.0;
     std::size_t at = 19;

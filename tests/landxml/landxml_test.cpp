@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include <cmath>
+#include <ctime>
 #include <map>
 #include <sstream>
 
@@ -36,10 +37,16 @@ struct SurveyRecords : CVdXmlRecordCallback {
     std::vector<VDXML_TPS_SETUP> setups;
     std::vector<std::int32_t> open;
     std::uint32_t linearUnit = 0;
+    VDXML_VERSION version;
+    long long differences = 0;  // coordinate differences outside GPS baselines
 
     int OnRecordOpen(VdXml::_CURRENCYTABLE& t, VDXML_BASE& r) override {
         const std::int32_t parent = open.empty() ? 0 : open.back();
-        if (r.nType == VDXML_TYPE_ROOT) linearUnit = static_cast<VDXML_ROOT&>(r).Units.Linear;
+        if (r.nType == VDXML_TYPE_ROOT) {
+            linearUnit = static_cast<VDXML_ROOT&>(r).Units.Linear;
+            version = static_cast<VDXML_ROOT&>(r).Version;
+        }
+        if (r.nType == VDXML_TYPE_DCOORD && parent != VDXML_TYPE_GPSBASELINE) ++differences;
         if (r.nType == VDXML_TYPE_POINT && parent == VDXML_TYPE_PROJECT) {
             Point& p = points[static_cast<VDXML_POINT&>(r).Name.utf8()];
             ++p.count;
@@ -172,6 +179,41 @@ TEST_F(LandXml, ExportCarriesEveryPointAndObservationInTheDeclaredUnits) {
     EXPECT_EQ(summary.observations, static_cast<long long>(records.observations.size()));
     EXPECT_EQ(surveyPart->count("GPSVector"), 1u);
     EXPECT_EQ(summary.baselines, 1);
+
+    const XmlTree* application = doc.child("Application");
+    ASSERT_NE(application, nullptr);
+    EXPECT_EQ(application->attrs.at("version"),
+              std::to_string(records.version.Major) + "." + std::to_string(records.version.Minor));
+    std::string messages;
+    for (const _bstr_t& m : summary.messages) messages += m.utf8() + "\n";
+    EXPECT_NE(messages.find(std::to_string(records.differences) +
+                            " skipped: coordinate difference (DCrd)\n"),
+              std::string::npos)
+        << messages;
+}
+
+// The root's date and time are those of the export, in UTC.
+TEST_F(LandXml, ExportIsDatedWhenWritten) {
+    const auto utcDate = [] {
+        const std::time_t now = std::time(nullptr);
+        std::tm parts;
+        gmtime_r(&now, &parts);
+        char text[16];
+        std::strftime(text, sizeof text, "%Y-%m-%d", &parts);
+        return std::string(text);
+    };
+    const std::string before = utcDate();
+    ASSERT_EQ(VdXml::ExportLandXml(survey.c_str(), landxml.c_str()), S_OK);
+    const std::string after = utcDate();
+    const std::string date = LoadXmlTree(landxml).attrs.at("date");
+    EXPECT_TRUE(date == before || date == after) << date;
+}
+
+// A write that fails half-way (a full disk) fails the export with the system's reason.
+TEST_F(LandXml, ExportToAFullDiskFails) {
+    VDXML_LANDXML_SUMMARY summary;
+    EXPECT_EQ(VdXml::ExportLandXml(survey.c_str(), "/dev/full", &summary), HRESULT_FROM_WIN32(112));
+    EXPECT_FALSE(summary.messages.empty());
 }
 
 TEST_F(LandXml, ExportValidatesAgainstTheOfficialSchema) {
@@ -216,7 +258,7 @@ struct ImportCase {
 
 TEST(LandXmlImport, HandWrittenFilesMatchTheirGoldenFiles) {
     const ImportCase cases[] = {
-        {"points_only", 3, 0, 0, 0, true, ""},
+        {"points_only", 3, 0, 0, 1, true, "1 skipped: CgPoint without a name"},
         {"points_codes", 3, 0, 0, 2, true, "1 skipped: CgPoint that refers to another point"},
         {"survey", 2, 1, 3, 4, true, "2 skipped: LandXML element \"FieldNote\""},
         {"imperial", 1, 1, 1, 0, true, ""},
@@ -282,7 +324,7 @@ TEST(LandXmlImport, BadInputFailsClearlyAndLeavesTheTargetAlone) {
         "<LandXML xmlns=\"http://www.landxml.org/schema/LandXML-1.2\" date=\"2024-01-01\" "
         "time=\"00:00:00\" version=\"1.2\">";
     const BadCase cases[] = {
-        {"missing", "", 0, "cannot be read"},
+        {"missing", "", 0, "cannot be read: "},
         {"malformed", head + "<CgPoints><CgPoint name='a'>1 2</CgPoints>", 0, "line"},
         {"entities",
          "<!DOCTYPE LandXML [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">"
@@ -298,7 +340,16 @@ TEST(LandXmlImport, BadInputFailsClearlyAndLeavesTheTargetAlone) {
         {"deep", head + Repeat("<CgPoints>", 100000) + Repeat("</CgPoints>", 100000) + "</LandXML>",
          0, "line"},
         {"not LandXML", "<Company><Name>x</Name></Company>", VDXML_E_NOT_LANDXML, "LandXML"},
-        {"other namespace", "<LandXML xmlns='urn:other'/>", VDXML_E_NOT_LANDXML, "namespace"},
+        {"other namespace", "<LandXML xmlns='urn:other'/>", VDXML_E_NOT_LANDXML,
+         "line 1: the root element"},
+        {"northing alone", head + "<CgPoints><CgPoint name='a'>1</CgPoint></CgPoints></LandXML>",
+         VDXML_E_LANDXML_VALUE, "a northing without an easting"},
+        {"leap second",
+         head + "<Survey><InstrumentSetup id='a' stationName='S' "
+                "instrumentHeight='1'><RawObservation horizAngle='1' "
+                "timeStamp='2024-01-01T10:00:60'/></InstrumentSetup></Survey>"
+                "</LandXML>",
+         VDXML_E_LANDXML_VALUE, "is not a date"},
         {"bad number", head + "<CgPoints><CgPoint name='a'>1 x 3</CgPoint></CgPoints></LandXML>",
          VDXML_E_LANDXML_VALUE, "north east"},
         {"bad angle unit",
