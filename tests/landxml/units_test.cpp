@@ -110,3 +110,39 @@ TEST(LandXmlUnits, EveryLinearUnitIsDeclaredAndReadBack) {
 }
 
 }  // namespace
+
+namespace {
+
+// Coordinates with fixed decimals, a value that rounds to zero without a sign.
+TEST(LandXmlNumbers, CoordinatesAreWrittenWithFiveDecimals) {
+    TempDir dir;
+    const std::string survey = dir.file("n.xml"), landxml = dir.file("n.landxml");
+    {
+        CVdXmlDocument doc;
+        ASSERT_EQ(doc.Initialize(SampleRoot(), IVdXmlDoc::DOCTYPE_DOM, survey.c_str(), 0), S_OK);
+        VDXML_PROJECT project;
+        project.Name = L"Numbers";
+        CVdXmlProject projectNode;
+        ASSERT_EQ(doc.InsertProject(project, projectNode), S_OK);
+        VDXML_POINT point;
+        point.Name = L"N1";
+        CVdXmlPoint pointNode;
+        ASSERT_EQ(pointNode.Create(projectNode, point), S_OK);
+        VDXML_COORD coord;
+        coord.Type = VDXML_COORD_TYPE_3D;
+        coord.LocalEnh.Flags = VDXML_GRID::flagEN | VDXML_GRID::flagHO;
+        coord.LocalEnh.N = 2.5;
+        coord.LocalEnh.E = -0.000001;
+        coord.LocalEnh.HO = -3.25;
+        CVdXmlCoord coordNode;
+        ASSERT_EQ(coordNode.Create(pointNode, coord), S_OK);
+        ASSERT_EQ(doc.Save(), S_OK);
+    }
+    ASSERT_EQ(VdXml::ExportLandXml(survey.c_str(), landxml.c_str()), S_OK);
+    const XmlTree doc = LoadXmlTree(landxml, true);
+    const XmlTree* point = doc.child("CgPoints")->child("CgPoint");
+    ASSERT_NE(point, nullptr);
+    EXPECT_EQ(point->text, "2.50000 0.00000 -3.25000");
+}
+
+}  // namespace
