@@ -59,4 +59,13 @@ long long ParseStreamWithEmptyCallback(const std::string& path) {
     return callback.Opened();
 }
 
+long long ValidateWithLibrary(const std::string& path) {
+    std::vector<VDXML_FINDING> findings;
+    CVdXmlValidator validator;
+    if (validator.Validate(path.c_str(), findings) != S_OK)
+        throw std::runtime_error("library: " + path + " is not valid" +
+                                 (findings.empty() ? "" : ": " + findings[0].message.utf8()));
+    return validator.GetElementCount();
+}
+
 }  // namespace vdxml_bench

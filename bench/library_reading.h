@@ -1,5 +1,5 @@
-// Reading through the library: the record tree, and the event parser with a callback that
-// does nothing.
+// Reading through the library: the record tree, the event parser with a callback that does
+// nothing, and the validator.
 #pragma once
 
 #include <string>
@@ -19,5 +19,9 @@ long long ParseWithEmptyCallback(const std::string& path);
 
 /// The same through CVdXmlParser::ParseStream.
 long long ParseStreamWithEmptyCallback(const std::string& path);
+
+/// CVdXmlValidator::Validate of path; returns the number of elements read. Raises
+/// std::runtime_error when the file is not valid.
+long long ValidateWithLibrary(const std::string& path);
 
 }  // namespace vdxml_bench

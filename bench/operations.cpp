@@ -65,6 +65,7 @@ const std::vector<Operation>& Operations() {
         {"parse/library", [](long long n) { ParseWithEmptyCallback(InputFile(n)); }, nullptr},
         {"parse_stream/library", [](long long n) { ParseStreamWithEmptyCallback(InputFile(n)); },
          nullptr},
+        {"validate/library", [](long long n) { ValidateWithLibrary(InputFile(n)); }, nullptr},
         {"read/libxml2", [](long long n) { ReadWithLibxml(InputFile(n)); }, nullptr},
         {"stream_read/libxml2", [](long long n) { StreamWithLibxml(InputFile(n)); }, nullptr},
         {"landxml_export/library",

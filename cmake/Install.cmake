@@ -42,6 +42,11 @@ install(FILES ${PROJECT_BINARY_DIR}/vdxml.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}
 set(CPACK_PACKAGE_NAME vdxml)
 set(CPACK_PACKAGE_CONTACT "vdxml maintainers <vdxml@localhost>")
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libxml2")
+# The Python module (installed by bindings/python) needs the interpreter it was built for.
+if(VDXML_PYTHON)
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
+        ", python3 (>= ${Python3_VERSION_MAJOR}.${Python3_VERSION_MINOR})")
+endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # A shared build ships libvdxml.so with its symbolic links and the tool that uses it; the
 # package then declares the library for dpkg (shlibs) and has ldconfig run on installation.

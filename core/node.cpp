@@ -17,7 +17,7 @@ bool SameBackEnd(const _vdxml_ptr<IVdXmlDoc>& a, const _vdxml_ptr<IVdXmlDoc>& b)
     return a && b && (a == b || a->IsSameDocument(b.get()));
 }
 
-// True when every character is printable ASCII, which the code page leaves as it is.
+// True when every character is printable ASCII, which every code page leaves as it is.
 bool IsPlainText(std::wstring_view text) {
     for (wchar_t c : text)
         if (c < 0x20 || c >= 0x7F) return false;
@@ -88,7 +88,7 @@ long CVdXmlNode::AssignNode(const CVdXmlNode& owner, IXMLDOMNodePtr node) {
 
 long CVdXmlNode::InsertEntry(const _bstr_t& name, _bstr_t value,
                              const std::list<VDXML_ATTRIBUTE>* attrs) const {
-    ReplaceSpecialCharacters(value);
+    if (!ReplaceSpecialCharacters(value)) return E_FAIL;
     return InsertFormatted(name, nullptr, attrs) == S_OK
                ? GetXmlDocument()->InsertText(m_previous, value)
                : E_FAIL;
@@ -171,14 +171,11 @@ long CVdXmlNode::InsertEnumeratedSigned(const _bstr_t& name, long value,
     return InsertEnumText(table.Find(value), InsertEntry(name, value, attrs));
 }
 
-void CVdXmlNode::ReplaceSpecialCharacters(_bstr_t& text) const {
-    if (IsPlainText(text.view())) return;  // nothing for the code page to change
-    std::string bytes = vdxml_platform::WideToAnsi(text.view());
-    for (char& b : bytes) {
-        const auto u = static_cast<unsigned char>(b);
-        if (u < 0x20 || u == 0x7F || u == 0x81 || u == 0x8D || u == 0x8F || u == 0x90 ||
-            u == 0x9D || u == 0xAD)
-            b = ' ';
-    }
-    text = _bstr_t(vdxml_platform::AnsiToWide(bytes));
+bool CVdXmlNode::ReplaceSpecialCharacters(_bstr_t& text) const {
+    if (!GetRoot()) return false;
+    if (IsPlainText(text.view())) return true;  // nothing for any code page to change
+    std::wstring passed = text.wstr();
+    if (!vdxml_platform::PassThroughCodePage(GetRoot()->CodePage, passed)) return false;
+    text = _bstr_t(std::move(passed));
+    return true;
 }

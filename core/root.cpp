@@ -40,7 +40,7 @@ bool CVdXmlRoot::IsValid(const VDXML_ROOT& root) {
     const bool anyUnit =
         root.Units.Linear != 0 || root.Units.Angular != 0 || root.Units.TimeSystem != 0;
     return !root.NamespaceURI.empty() && !root.Company.empty() && !root.Application.empty() &&
-           root.Version.Major != 0 && anyUnit;
+           root.Version.Major != 0 && anyUnit && vdxml_platform::IsKnownCodePage(root.CodePage);
 }
 
 long CVdXmlRoot::Initialize(IVdXmlDoc::enmDocType docType, const _bstr_t& fileName,

@@ -137,7 +137,7 @@ int ExportWriter::OnRecordClose(VdXml::_CURRENCYTABLE& table, VDXML_BASE& record
                 if (m_point->hasCoord)
                     WritePoint(*m_point);
                 else
-                    m_summary.Skip("point without coordinates (its name stays as a station)");
+                    m_summary.Skip("point without coordinates");
                 m_point.reset();
             }
             break;

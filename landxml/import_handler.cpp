@@ -225,7 +225,6 @@ bool ImportHandler::EndElement() {
             return WritePoint();
         case Kind::InstrumentSetup:
             m_setup.reset();
-            m_station.reset();
             return true;
         default:
             return true;
@@ -279,8 +278,8 @@ void ImportHandler::StartProject(const std::string& name, const std::string& des
     // Written when its first content comes, so that units and application read until then
     // still reach the file's head.
     m_setup.reset();
-    m_station.reset();
     m_project.reset();
+    m_firstControl.clear();
     m_pendingProject = std::make_unique<VDXML_PROJECT>();
     m_pendingProject->Name = Wide(name.empty() ? "LandXML" : name);
     m_pendingProject->Note = Wide(desc);
@@ -341,6 +340,8 @@ bool ImportHandler::WritePoint() {
 
     CVdXmlPoint pointNode;
     if (!Check(pointNode.Create(*m_project, m_point), "a point")) return false;
+    if (m_point.Class == VDXML_PNT_CLASS_CONTROL && m_firstControl.empty())
+        m_firstControl = m_point.Name.utf8();
     if ((enh.Flags | m_coord.Wgs84Llh.Flags) != 0) {
         CVdXmlCoord coordNode;
         if (!Check(coordNode.Create(pointNode, m_coord), "a point's coordinates")) return false;
@@ -363,12 +364,10 @@ bool ImportHandler::StartSetup(const vdxml_engine::XmlAttributes& attributes) {
     const auto orientation = AngleValue(attributes, "orientationAzimuth", m_directions, bad);
     if (bad) return false;
     if (!height) return Fail(VDXML_E_LANDXML_VALUE, "InstrumentSetup without instrumentHeight");
-    // A setup stands on its station: a point of that name holds it (its coordinates, if any,
-    // are those of the CgPoint of the same name).
-    VDXML_POINT point;
-    point.Name = Wide(station.empty() ? "station" : station);
-    m_station = std::make_unique<CVdXmlPoint>();
-    if (!Check(m_station->Create(*m_project, point), "a station point")) return false;
+    // Survey files keep setups directly below the project, where a setup stands on the
+    // project's first control point: another station's name has no place.
+    if (station != m_firstControl)
+        m_summary.Skip("InstrumentSetup stationName other than the project's first control point");
     VDXML_TPS_SETUP setup;
     setup.Flags = VDXML_TPS_SETUP::flagInstrHgt;
     setup.InstrHgt = *height;
@@ -380,7 +379,7 @@ bool ImportHandler::StartSetup(const vdxml_engine::XmlAttributes& attributes) {
     setup.Instrument.Flags = VDXML_TPS_INSTRUMENT::maskRequired;
     setup.Instrument.Type = L"not given";
     m_setup = std::make_unique<CVdXmlTpsSetup>();
-    if (!Check(m_setup->Create(*m_station, setup), "a setup")) return false;
+    if (!Check(m_setup->Create(*m_project, setup), "a setup")) return false;
     ++m_summary.counts.setups;
     return true;
 }
@@ -434,7 +433,6 @@ long ImportHandler::Finish() {
     if ((m_system || m_pendingProject) && !EnsureProject("")) return m_status;
     if (!EnsureDocument()) return m_status;
     m_setup.reset();
-    m_station.reset();
     m_project.reset();
     const long hr = m_document->Save();
     if (FAILED(hr)) Fail(hr, "the survey file cannot be saved");

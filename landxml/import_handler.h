@@ -100,8 +100,8 @@ class ImportHandler final : public vdxml_engine::XmlEventHandler {
     VDXML_COORD m_coord;
     std::string m_code, m_pointText;
     bool m_pointRefOnly = false;
+    std::string m_firstControl;  // the project's first control point: where setups stand
 
-    std::unique_ptr<CVdXmlPoint> m_station;
     std::unique_ptr<CVdXmlTpsSetup> m_setup;
 };
 

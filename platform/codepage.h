@@ -1,19 +1,32 @@
-// The single-byte code page that stands for the Windows "ANSI" code page: Windows-1252.
-// Text leaving the writer is passed through it, so characters it lacks become "?".
+// The code pages through which texts pass on their way into a file: the single-byte Windows
+// code pages 1250 to 1257 and UTF-8. A text comes back from its page with every character the
+// page lacks as "?" and control characters as blanks.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace vdxml_platform {
 
-/// Wide text to Windows-1252 bytes, one byte per character: U+0000 to U+007F and U+00A0 to
-/// U+00FF keep their value, the characters of 0x80 to 0x9F (the euro sign, typographic
-/// quotes, ..., and the C1 controls standing for the unassigned bytes) get their byte, and
-/// any other character becomes '?'.
+/// The number of the UTF-8 code page.
+constexpr std::uint32_t kUtf8CodePage = 65001;
+
+/// True for the code pages texts can pass through: 1250 to 1257 and 65001 (UTF-8).
+bool IsKnownCodePage(std::uint32_t codePage);
+
+/// Passes text through codePage and back: a character the page holds keeps its value, any
+/// other becomes '?'. A single-byte page holds ASCII and the characters of its bytes 0x80 to
+/// 0xFF (an unassigned byte below 0xA0 stands for the C1 control of its value); UTF-8 holds every
+/// character XML allows. Control characters (C0, DEL, C1) and the soft hyphen the page holds
+/// become blanks.
+/// @return false, leaving text as it was, for a code page that is not known
+bool PassThroughCodePage(std::uint32_t codePage, std::wstring& text);
+
+/// Wide text to Windows-1252 bytes, one byte per character; a character the page lacks
+/// becomes '?'.
 std::string WideToAnsi(std::wstring_view text);
-/// Windows-1252 bytes to wide text, one character per byte; the five bytes the code page
-/// leaves unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the same code points, so that
+/// Windows-1252 bytes to wide text, one character per byte, so that
 /// AnsiToWide(WideToAnsi(text)) gives text back whenever no '?' was needed.
 std::wstring AnsiToWide(std::string_view bytes);
 

@@ -47,7 +47,8 @@ class VDXML_API CVdXmlDocument : public CVdXmlDocumentBase {
     /// " version='1.0' encoding='utf-16'", then the root element "Company" (declaring the
     /// "dt" prefix) with "Name", "FileCreated" (now, in local time), "SourceDatasetLocation"
     /// (when set) and "Application" with its "Name", "Version" and "Units".
-    /// @param root          company, application, version, units; see CVdXmlRoot::IsValid
+    /// @param root          company, application, version, units and the code page every
+    ///                      text passes through (CodePage); see CVdXmlRoot::IsValid
     /// @param docType       DOCTYPE_STREAM or DOCTYPE_DOM
     /// @param fileName      the output file (UTF-8 path), or empty for a temporary one
     /// @param writeComments the comment flag, kept for the writers (no back end writes comments)

@@ -172,8 +172,10 @@ class VDXML_API CVdXmlNode : public CVdXmlNodeBase {
     // there is no back end, this node has no element or the back end cannot create the
     // entry; otherwise the back end's status for the text (S_OK).
 
-    /// A text entry; the text passes through the single-byte code page (characters it lacks
-    /// become "?") and loses control characters (see ReplaceSpecialCharacters).
+    /// A text entry; the text passes through the document's code page (VDXML_ROOT::CodePage:
+    /// characters it lacks become "?") and loses control characters (see
+    /// ReplaceSpecialCharacters). E_FAIL, writing nothing, when the root's code page is not
+    /// one of VDXML_CODEPAGE.
     long InsertEntry(const _bstr_t& name, _bstr_t value,
                      const std::list<VDXML_ATTRIBUTE>* attrs = nullptr) const;
     /// A fixed-point number with precision decimals (at most 1100), rounded as printf rounds.
@@ -405,9 +407,11 @@ class VDXML_API CVdXmlNode : public CVdXmlNodeBase {
 
   protected:
     using CVdXmlNodeBase::Initialize;
-    /// Passes text through the single-byte code page, turning control bytes, DEL, the soft
-    /// hyphen and the code page's unassigned bytes into spaces.
-    void ReplaceSpecialCharacters(_bstr_t& text) const;
+    /// Passes text through the root's code page: characters it lacks become "?", control
+    /// characters (C0, DEL, C1: in a single-byte page the stand-ins of its unassigned bytes)
+    /// and the soft hyphen become spaces.
+    /// @return false, text unchanged, without a root or for a code page that is not known
+    bool ReplaceSpecialCharacters(_bstr_t& text) const;
 
   private:
     /// Makes sure the element handle exists (emptied when clearElement) and forgets the

@@ -217,7 +217,10 @@ class VDXML_API CVdXmlParser {
     /// end), which is where its open notification goes. Faults are found where the read meets
     /// them, after the notifications for everything before them: then no further notification
     /// (no close notification either) is sent, every record is freed and the table is empty.
-    /// GetParseError() tells the line and the reason.
+    /// GetParseError() tells the line and the reason. A callback that raises stops the read
+    /// the same way, which is how a caller ends a read early: the status is a _com_error's own,
+    /// E_OUTOFMEMORY for std::bad_alloc, E_FAIL for another std::exception (its what() is the
+    /// reason).
     /// @return S_OK after the whole file; E_FAIL without a callback or for a null or empty
     ///         name; VDXML_E_OUT_OF_ORDER for an entry that comes after (or inside) a nested
     ///         reported element of its own element; a file error (0x8007xxxx: missing,

@@ -7,6 +7,7 @@
 #include <list>
 #include <vector>
 
+#include "vdxml/code_page.h"
 #include "vdxml/export.h"
 #include "vdxml/platform/bstr.h"
 #include "vdxml/platform/variant.h"
@@ -168,4 +169,9 @@ struct VDXML_API VDXML_ROOT : VDXML_BASE {
     _bstr_t SourceDatasetLocation;  ///< where the data came from; written when not empty
     _bstr_t NamespacePrefix;        ///< prefix bound to NamespaceURI for DOM selections, or empty
     _bstr_t SelectionLanguage;      ///< DOM selection language ("XPath"), when set
+    /// The code page every text of the document passes through on its way into the file:
+    /// Windows-1252 unless set (see VDXML_CODEPAGE; VdXml::CodePageFromName reads a user's
+    /// name for one). Each document keeps its own, so documents on different threads may
+    /// use different pages. Writing only: reading leaves it as it is.
+    VDXML_CODEPAGE CodePage = VDXML_CODEPAGE_1252;
 };

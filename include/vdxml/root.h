@@ -38,7 +38,7 @@ class VDXML_API CVdXmlRoot : public CVdXmlRefCount, public VDXML_ROOT {
     int WriteComments() const { return m_writeComments; }
 
     /// True when the record can start a document: namespace, company and application present,
-    /// a major version, and at least one unit.
+    /// a major version, at least one unit, and a code page of VDXML_CODEPAGE.
     static bool IsValid(const VDXML_ROOT& root);
     /// Text of a linear unit code: 1 "Metres [m]", 2 "US Survey feet [fts]",
     /// 3 "International feet [fti]"; null for any other code.

@@ -3,6 +3,7 @@
 
 #include "vdxml/appl_stakeout.h"
 #include "vdxml/backend.h"
+#include "vdxml/code_page.h"
 #include "vdxml/coord.h"
 #include "vdxml/coordinate_system.h"
 #include "vdxml/dcoord.h"
@@ -48,4 +49,5 @@
 #include "vdxml/trf_records.h"
 #include "vdxml/trf_residual.h"
 #include "vdxml/trf_texts.h"
+#include "vdxml/validator.h"
 #include "vdxml/vocabulary.h"

@@ -1,4 +1,5 @@
-// Writes a tiny survey through the installed package and reads it back.
+// Writes a tiny survey through the installed package, validates it (the schema is in the
+// library, not looked for on disk) and reads it back.
 //
 //   consumer FILE
 #include <vdxml/vdxml.h>
@@ -43,6 +44,12 @@ int main(int argc, char** argv) {
     if (FAILED(hr)) {
         std::fprintf(stderr, "consumer: %s: writing failed (0x%08lX)\n", argv[1],
                      static_cast<unsigned long>(hr) & 0xFFFFFFFFul);
+        return 1;
+    }
+    std::vector<VDXML_FINDING> findings;
+    if (CVdXmlValidator().Validate(argv[1], findings) != S_OK) {
+        std::fprintf(stderr, "consumer: %s: not valid: %s\n", argv[1],
+                     findings.empty() ? "" : findings[0].message.utf8().c_str());
         return 1;
     }
     // Root, project, point, coordinate: the point's record sits at pre-order index 2.

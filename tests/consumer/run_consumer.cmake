@@ -10,8 +10,8 @@ function(run what)
     set(run_output "${out}" PARENT_SCOPE)
 endfunction()
 
-# What a package of one kind holds, what its shared library exports, and the consumer built
-# against it both ways.
+# What a package of one kind holds (the format's schema too), what its shared library exports,
+# and the consumer built against it both ways.
 function(check_package prefix kind)
     set(work ${WORK_DIR}/${kind})
     if(kind STREQUAL "shared")
@@ -22,7 +22,8 @@ function(check_package prefix kind)
     endif()
     foreach(file include/vdxml/vdxml.h include/vdxml/export.h include/vdxml/platform/bstr.h
                  ${library} ${LIBDIR}/cmake/vdxml/vdxmlConfig.cmake
-                 ${LIBDIR}/cmake/vdxml/vdxmlTargets.cmake ${LIBDIR}/pkgconfig/vdxml.pc)
+                 ${LIBDIR}/cmake/vdxml/vdxmlTargets.cmake ${LIBDIR}/pkgconfig/vdxml.pc
+                 share/vdxml/vdxml.xsd)
         if(NOT EXISTS ${prefix}/${file})
             message(FATAL_ERROR "The ${kind} package lacks ${file}")
         endif()

@@ -62,8 +62,9 @@ TEST(Document, WritesTheRootElementInUtf16) {
 
 // Without a file name a document takes the first free numbered name in "~Rpt" below the
 // temporary folder (the streaming back end creates its target at once); a device is written in
-// place. The selection namespace and language reach the DOM document, of which the streaming
-// back end has none; each back end is the same document as itself only.
+// place. The selection namespace (through Windows-1252, whatever the document's code page) and
+// language reach the DOM document, of which the streaming back end has none; each back end is
+// the same document as itself only.
 TEST(Document, TemporaryNamesSelectionPropertiesAndIdentityOnBothBackEnds) {
     constexpr auto kDom = IVdXmlDoc::DOCTYPE_DOM, kStream = IVdXmlDoc::DOCTYPE_STREAM;
     TempDir tmp;
@@ -72,6 +73,7 @@ TEST(Document, TemporaryNamesSelectionPropertiesAndIdentityOnBothBackEnds) {
     setenv("TMPDIR", tmp.path().c_str(), 1);
     VDXML_ROOT root = SampleRoot();
     root.NamespacePrefix = L"x", root.SelectionLanguage = L"Paths";
+    root.NamespaceURI = L"urn:vdxml:t\u00e9st:\u0080\u0158", root.CodePage = VDXML_CODEPAGE_UTF8;
     const IVdXmlDoc::enmDocType types[] = {kStream, kDom, kStream, kDom};
     const std::string names[] = {folder + "0.xml", folder + "1.xml", "/dev/null", "/dev/null"};
     CVdXmlDocument docs[4];
@@ -87,7 +89,7 @@ TEST(Document, TemporaryNamesSelectionPropertiesAndIdentityOnBothBackEnds) {
         EXPECT_EQ(dom ? dom->getProperty(L"SelectionNamespaces").ToString() + L" " +
                             dom->getProperty(L"SelectionLanguage").ToString()
                       : _bstr_t(),
-                  types[i] == kDom ? L"xmlns:x='urn:vdxml:test' Paths" : L"");
+                  types[i] == kDom ? L"xmlns:x='urn:vdxml:t\u00e9st:??' Paths" : L"");
         for (int j = 0; j < 4; ++j)
             EXPECT_EQ(backEnd->IsSameDocument(docs[j].GetXmlDocument().get()), i == j) << i << j;
     }

@@ -1,4 +1,4 @@
-// Hostile files through both readers, the event parser and the record tree.
+// Hostile files through both readers, the event parser and the record tree, and the validator.
 // Each file is refused with a failure status and nothing reported, or read as what it is,
 // within time and memory bounds, without opening a file it names and without a word on
 // standard error.
@@ -15,6 +15,7 @@
 #include "support/notification_log.h"
 #include "support/test_files.h"
 #include "vdxml/record_tree.h"
+#include "vdxml/validator.h"
 
 namespace {
 
@@ -136,6 +137,8 @@ TEST(Hostile, EveryReaderRefusesOrReadsWithinBounds) {
         CVdXmlTree tree;
         const long loaded = tree.Load(path.c_str());
         const auto* root = static_cast<const VDXML_ROOT*>(tree.GetNode(0));
+        std::vector<VDXML_FINDING> findings;  // only the sample is a valid survey
+        const long validated = CVdXmlValidator().Validate(path.c_str(), findings);
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
         EXPECT_LT(PeakKb() - baseline, 96 * 1024) << "kB more at the peak; the file may be 100 MB";
         EXPECT_FALSE(watch.Touched()) << "a file it names was opened";
@@ -145,6 +148,8 @@ TEST(Hostile, EveryReaderRefusesOrReadsWithinBounds) {
         EXPECT_EQ(streamed == S_OK, read) << streamed;
         EXPECT_EQ(root ? root->Company.wstr() : L"(none)", read ? file.company : L"(none)");
         EXPECT_TRUE(read || log.Entries().empty()) << "a refused file reports nothing";
+        EXPECT_EQ(validated == S_OK, std::string(file.name) == "sample") << validated;
+        EXPECT_EQ(findings.empty(), validated == S_OK);
         std::filesystem::remove_all(path);
     }
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");

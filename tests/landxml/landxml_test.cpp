@@ -101,6 +101,17 @@ std::string SchemaErrors(const std::string& path) {
     return result == 0 ? "" : "does not validate (" + std::to_string(result) + ")";
 }
 
+// The findings of the library's validator on a survey file, one line each; empty when valid.
+std::string SurveyFindings(const std::string& path) {
+    CVdXmlValidator validator;
+    std::vector<VDXML_FINDING> findings;
+    const long hr = validator.Validate(path.c_str(), findings);
+    std::string text = hr == S_OK ? "" : "status " + std::to_string(hr) + "\n";
+    for (const VDXML_FINDING& f : findings)
+        text += std::to_string(f.line) + ": " + f.message.utf8() + "\n";
+    return text;
+}
+
 bool HaveSchema() {
     struct stat info;
     return stat(kSchema.c_str(), &info) == 0;
@@ -243,6 +254,7 @@ TEST_F(LandXml, RoundTripKeepsTheMappedSubsetThroughBothBackEnds) {
         const std::string back = dir.file("back.xml"), again = dir.file("again.landxml");
         VDXML_LANDXML_SUMMARY in;
         ASSERT_EQ(VdXml::ImportLandXml(landxml.c_str(), back.c_str(), backEnd, &in), S_OK);
+        EXPECT_EQ(SurveyFindings(back), "");
         EXPECT_EQ(in.skipped, 3);  // two GPS setups and a vector
         ASSERT_EQ(VdXml::ExportLandXml(back.c_str(), again.c_str()), S_OK);
         EXPECT_EQ(DiffTrees(MappedSubset(landxml), MappedSubset(again)), "") << backEnd;
@@ -261,7 +273,7 @@ TEST(LandXmlImport, HandWrittenFilesMatchTheirGoldenFiles) {
         {"points_only", 3, 0, 0, 1, true, "1 skipped: CgPoint without a name"},
         {"points_codes", 3, 0, 0, 2, true, "1 skipped: CgPoint that refers to another point"},
         {"survey", 2, 1, 3, 4, true, "2 skipped: LandXML element \"FieldNote\""},
-        {"imperial", 1, 1, 1, 0, true, ""},
+        {"imperial", 1, 1, 1, 1, true, "1 skipped: InstrumentSetup stationName other than"},
         {"unknown", 1, 0, 0, 5, false, "element of another namespace \"x:Anything\""},
     };
     TempDir dir;
@@ -278,6 +290,7 @@ TEST(LandXmlImport, HandWrittenFilesMatchTheirGoldenFiles) {
         EXPECT_EQ(s.observations, c.observations);
         EXPECT_EQ(s.skipped, c.skipped);
         ExpectGolden(target, std::string("landxml/") + c.file);
+        EXPECT_EQ(SurveyFindings(target), "");
         std::string messages;
         for (const _bstr_t& m : s.messages) messages += m.utf8() + "\n";
         if (*c.message)
@@ -437,6 +450,7 @@ TEST(LandXmlExport, SeveralProjectsGiveUniqueCgPointsAndOneSurveyEach) {
     const std::string survey = dir.file("two.xml"), exported = dir.file("two-again.landxml");
     ASSERT_EQ(VdXml::ImportLandXml(source.c_str(), survey.c_str(), IVdXmlDoc::DOCTYPE_STREAM),
               S_OK);
+    EXPECT_EQ(SurveyFindings(survey), "");
     ASSERT_EQ(VdXml::ExportLandXml(survey.c_str(), exported.c_str()), S_OK);
     const XmlTree doc = LoadXmlTree(exported, true);
     std::vector<std::string> parts, names;

@@ -54,7 +54,8 @@ TEST_F(LandXmlTool, ImportWritesTheFileAndTellsWhatItSkipped) {
               0u)
         << r.out;
     EXPECT_NE(r.out.find("2 skipped: LandXML element \"GPSSetup\""), std::string::npos);
-    EXPECT_EQ(Run({"check", back}).exit, 0);
+    const Result validation = Run({"validate", back});
+    EXPECT_EQ(validation.exit, 0) << validation.out << validation.err;
 }
 
 struct CommandCase {

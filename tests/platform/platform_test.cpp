@@ -1,30 +1,25 @@
 // The platform's texts against the C library's own converter (iconv): _bstr_t's UTF-8 and its
-// order by UTF-16 code units, and the single-byte code page that texts pass on their way into
-// a file; variants' whole parts and string forms, error messages.
+// order by UTF-16 code units (the code pages texts pass into a file: tests/codepage); variants'
+// whole parts and string forms, error messages.
 #include <gtest/gtest.h>
 #include <iconv.h>
 
 #include <climits>
 #include <cmath>
-#include <cstring>
 #include <optional>
 #include <random>
 
-#include "support/document_fixture.h"
-#include "support/dom_helpers.h"
 #include "vdxml/vdxml.h"
 
 namespace {
 
-// text (as wide characters when from is null) converted by iconv; nothing when it refuses.
-std::optional<std::string> Iconv(const char* to, const char* from, const std::wstring& text) {
-    std::string in = from
-                         ? std::string(text.begin(), text.end())
-                         : std::string(reinterpret_cast<const char*>(text.data()), text.size() * 4);
+// Wide text converted by iconv; nothing when it refuses.
+std::optional<std::string> Iconv(const char* to, const std::wstring& text) {
+    std::string in(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
     std::string out(in.size() * 4 + 8, '\0');
     char *inAt = in.data(), *outAt = out.data();
     std::size_t inLeft = in.size(), outLeft = out.size();
-    const iconv_t cd = iconv_open(to, from ? from : "WCHAR_T");
+    const iconv_t cd = iconv_open(to, "WCHAR_T");
     const bool done = iconv(cd, &inAt, &inLeft, &outAt, &outLeft) != static_cast<std::size_t>(-1);
     iconv_close(cd);
     return done ? std::optional(out.substr(0, out.size() - outLeft)) : std::nullopt;
@@ -45,12 +40,12 @@ TEST(Bstr, Utf8AndTheOrderOfUtf16CodeUnitsAgreeWithIconv) {
     for (int i = 0; i < 20000; ++i) {
         const std::wstring x = text(length(random) % 5), y = text(length(random) % 5);
         // Big-endian UTF-16 bytes sort as the code units do; a prefix sorts first.
-        const auto ux = Iconv("UTF-16BE", nullptr, x), uy = Iconv("UTF-16BE", nullptr, y);
+        const auto ux = Iconv("UTF-16BE", x), uy = Iconv("UTF-16BE", y);
         const int order = _bstr_t::Compare(x, y);
         ASSERT_EQ(_bstr_t(x) < _bstr_t(y), ux < uy) << i;
         ASSERT_EQ((order > 0) - (order < 0), (ux > uy) - (ux < uy)) << i;
         ASSERT_EQ(_bstr_t(x) == _bstr_t(y), x == y) << i;
-        const std::string utf8 = Iconv("UTF-8", nullptr, x).value();
+        const std::string utf8 = Iconv("UTF-8", x).value();
         ASSERT_EQ(_bstr_t(x).utf8(), utf8) << i;
         ASSERT_EQ(_bstr_t(utf8).wstr(), x) << i;
     }
@@ -58,29 +53,6 @@ TEST(Bstr, Utf8AndTheOrderOfUtf16CodeUnitsAgreeWithIconv) {
     EXPECT_EQ(Utf8ToWide("ab\xFF\xC0\xAF\xED\xA0\x80\xE2\x82"), L"ab" + std::wstring(8, L'\uFFFD'));
     _bstr_t shared(L"Pnt"), copy(shared), empty;  // copies share one text until appended to
     EXPECT_EQ((copy += L"X") + empty + shared, L"PntXPnt");
-}
-
-// Texts go into a document through the single-byte code page: every character of it stays as
-// it was (control characters, DEL, the soft hyphen and the five unassigned bytes become
-// blanks), any other character becomes "?".
-TEST(CodePage, TextsKeepEveryCharacterOfTheCodePageAndLoseOthers) {
-    std::wstring name, expected;
-    for (int b = 1; b < 256; ++b) {
-        const auto utf32 = Iconv("UTF-32LE", "CP1252", std::wstring(1, static_cast<wchar_t>(b)));
-        wchar_t c = static_cast<wchar_t>(b);
-        if (utf32) std::memcpy(&c, utf32->data(), sizeof c);
-        name += c;
-        expected += (!utf32 || b < 0x20 || b == 0x7F || b == 0xAD) ? L' ' : c;
-    }
-    name += L"\u03B1\U0001D11E\u0100", expected += L"???";
-    VDXML_ROOT root = vdxml_test::SampleRoot();
-    root.Company = name;  // the root element's "Name"
-    vdxml_test::TempDir dir;
-    CVdXmlDocument doc;
-    ASSERT_EQ(doc.Initialize(root, IVdXmlDoc::DOCTYPE_DOM, _bstr_t(dir.file("n.xml")), 0), S_OK);
-    const CVdXmlNode* company = doc.GetNode(CVdXmlDocument::NODE_ROOT);
-    EXPECT_EQ(vdxml_test::ChildElement(company->GetElement()->Element(), L"Name")->Gettext().wstr(),
-              expected);
 }
 
 // Whole parts of doubles and dates saturate at the range of long, NaN and infinities give 0;

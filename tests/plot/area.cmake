@@ -4,7 +4,8 @@
 find_package(nlohmann_json 3 REQUIRED)
 target_sources(${VDXML_AREA_TARGET} PRIVATE ${PROJECT_SOURCE_DIR}/tools/vdxml/plot_reader.cpp
                                             ${PROJECT_SOURCE_DIR}/tools/vdxml/cli.cpp
-                                            ${PROJECT_SOURCE_DIR}/tools/vdxml/record_text.cpp)
+                                            ${PROJECT_SOURCE_DIR}/tools/vdxml/record_text.cpp
+                                            ${PROJECT_SOURCE_DIR}/tools/vdxml/unreadable.cpp)
 target_link_libraries(${VDXML_AREA_TARGET} PRIVATE nlohmann_json::nlohmann_json)
 if(TARGET vdxml_tool)
     add_dependencies(${VDXML_AREA_TARGET} vdxml_tool)

@@ -300,7 +300,7 @@ TEST_F(Plot, BadInputAndBadArguments) {
         {{"plot", survey, "--project"}, 2, "--project needs a value"},
         {{"plot", survey, "--colour"}, 2, "unexpected argument '--colour'"},
         {{"plot", survey, survey}, 2, "unexpected argument '" + survey + "'"},
-        {{"plot", missing, "-o", out}, 1, missing + ": cannot be read as a survey file"},
+        {{"plot", missing, "-o", out}, 1, missing + ": no such file"},
         {{"plot", ungridded, "-o", out},
          1,
          "project 'Edge' has no point with grid coordinates (easting and northing); 2 points"},

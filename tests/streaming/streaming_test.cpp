@@ -4,12 +4,17 @@
 #include <gtest/gtest.h>
 #include <libxml/xmlerror.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
+#include <new>
+#include <stdexcept>
 
 #include "sample_survey.h"
 #include "stream_diff.h"
 #include "support/golden.h"
+#include "support/notification_log.h"
 #include "support/record_rewriter.h"
 #include "support/test_files.h"
 #include "support/xml_tree.h"
@@ -68,6 +73,47 @@ TEST(Streaming, SaysWhereAFileBreaks) {
     }
     EXPECT_EQ(parser.ParseStream(dir.file("missing.xml").c_str()), HRESULT_FROM_WIN32(2));
     EXPECT_EQ(parser.ParseStream(""), E_FAIL);
+}
+
+// A callback that raises stops the read at once, which is how a caller ends a read early: the
+// status says what was raised, nothing more is sent, and the next read starts afresh.
+TEST(Streaming, ACallbackStopsTheReadByRaising) {
+    TempDir dir;
+    const std::string path = dir.file("sample.xml");
+    ASSERT_EQ(vdxml_cli::WriteSampleSurvey({path, IVdXmlDoc::DOCTYPE_STREAM, 3}, nullptr), S_OK);
+    NotificationLog log;
+    CVdXmlParser parser;
+    parser.SetCallbackInterface(&log);
+    ASSERT_EQ(parser.ParseStream(path.c_str()), S_OK);
+    const std::vector<std::string> whole = log.Names();
+    const auto firstCoord = std::find(whole.begin(), whole.end(), "OnCoord");
+    ASSERT_NE(firstCoord, whole.end());
+    const std::vector<std::string> upToFirstCoord(whole.begin(), firstCoord + 1);
+    const struct {
+        std::function<void()> raise;
+        long status;
+        const char* reason;
+    } cases[] = {
+        {[] { throw std::runtime_error("enough"); }, E_FAIL, "enough"},
+        {[] { throw std::bad_alloc(); }, E_OUTOFMEMORY, "out of memory"},
+        {[] { throw _com_error(E_UNEXPECTED); }, E_UNEXPECTED, nullptr},
+    };
+    for (const auto& c : cases) {
+        log.Clear();
+        log.onNotice = [&](const std::string& name, VdXml::_CURRENCYTABLE*) {
+            if (name == "OnCoord") c.raise();
+        };
+        EXPECT_EQ(parser.ParseStream(path.c_str()), c.status);
+        EXPECT_EQ(log.Names(), upToFirstCoord);
+        EXPECT_EQ(parser.GetParseError().status, c.status);
+        if (c.reason) {
+            EXPECT_EQ(parser.GetParseError().reason.utf8(), c.reason);
+        }
+    }
+    log.Clear();
+    log.onNotice = nullptr;
+    EXPECT_EQ(parser.ParseStream(path.c_str()), S_OK);
+    EXPECT_EQ(log.Names(), whole);
 }
 
 // The creation time, which no reader reads, against the text of "FileCreated".

@@ -13,6 +13,7 @@
 
 #include "sample_parts.h"
 #include "support/document_fixture.h"
+#include "support/golden.h"
 
 namespace {
 
@@ -60,6 +61,10 @@ class Tool : public ::testing::Test {
 TEST_F(Tool, ExitCodesAndMessages) {
     const std::string missing = dir.file("missing.xml"), nowhere = dir.file("no/out.xml");
     const std::string bad = WriteBytes(dir.file("bad.xml"), "<Company>\n<Pnt>\n\n</Crd>\n");
+    const std::string prefixed = WriteBytes(
+        dir.file("prefixed.xml"), "<v:Company xmlns:v='urn:x'><v:Name>A</v:Name></v:Company>");
+    const std::string other = WriteBytes(dir.file("other.xml"), "<Other><Pnt/></Other>");
+    const std::string none = ": no survey element the readers can see: ";
     const std::tuple<Strings, int, std::string> cases[] = {
         {{}, 2, "Usage: vdxml COMMAND"},
         {{"-h"}, 0, "  export   the points"},
@@ -70,18 +75,42 @@ TEST_F(Tool, ExitCodesAndMessages) {
         {{"sample", "-o"}, 2, "-o needs a value"},
         {{"sample", "-o", nowhere, "--points", "0"}, 2, "a whole number from 1 to 100000000"},
         {{"sample", "-o", nowhere, "--fast"}, 2, "unexpected argument '--fast'"},
+        {{"sample", "--help"}, 0, "  --codepage NAME     the code page every text passes"},
+        {{"sample", "-o", nowhere, "--codepage", "koi8-r"}, 2, "unknown code page 'koi8-r'"},
+        {{"sample", "-o", nowhere, "--codepage"}, 2, "--codepage needs a value"},
+        {{"sample", "-o", dir.file("utf8.xml"), "--codepage", "UTF-8"}, 0, "10 points written"},
         {{"info"}, 2, "no FILE given"},
         {{"info", "a.xml", "b.xml"}, 2, "unexpected argument 'b.xml'"},
         {{"export", "a.xml", "--to", "kml"}, 2, "--to takes csv, geojson or landxml"},
-        {{"info", missing}, 1, "vdxml: " + missing + ": cannot be read as a survey file"},
-        {{"dump", bad, "--json"}, 1, "vdxml: " + bad + ": cannot be read as a survey file"},
-        {{"export", bad, "--to", "geojson"}, 1, "vdxml: " + bad + ": cannot be read"},
+        {{"info", missing}, 1, "vdxml: " + missing + ": no such file\n"},
+        {{"info", dir.path()}, 1, "vdxml: " + dir.path() + ": is a directory, not a survey file"},
+        {{"dump", bad, "--json"},
+         1,
+         "vdxml: " + bad + ":4: not well-formed XML: Opening and ending tag mismatch: Pnt line 2"},
+        {{"export", bad, "--to", "geojson"}, 1, "vdxml: " + bad + ":4: not well-formed XML: "},
+        {{"dump", prefixed},
+         1,
+         "vdxml: " + prefixed + ":1" + none + "element \"v:Company\" has the namespace prefix"},
+        {{"info", prefixed}, 1, "vdxml: " + prefixed + ":1" + none},
+        {{"export", other, "--to", "csv"},
+         1,
+         "vdxml: " + other + ":1" + none + "the root element is \"Other\"; a survey file's root " +
+             "element is \"Company\"; 'vdxml validate " + other + "' lists every problem\n"},
+        {{"check", prefixed}, 0, prefixed + ": well-formed\n"},
+        {{"validate"}, 2, "no FILE given"},
+        {{"validate", sample, "--all"}, 2, "unexpected argument '--all'"},
+        {{"validate", "--help"}, 0, "Usage: vdxml validate FILE... [--json]"},
+        {{"validate", sample}, 0, sample + ": valid, "},
         {{"check", bad}, 1, bad + ":4: "},
         {{"check", missing}, 1, missing + ":0: cannot open the file"},
         {{"check", dir.path()}, 1, dir.path() + ":0: cannot read the file"},
         {{"dump", sample, "--omit", "9999"}, 1, "no record at index 9999 (the file has "},
-        {{"sample", "--dom", "-o", nowhere}, 1, "vdxml: " + nowhere + ": writing failed"},
-        {{"sample", "--stream", "-o", nowhere}, 1, "vdxml: " + nowhere + ": writing failed"},
+        {{"sample", "--dom", "-o", nowhere},
+         1,
+         "vdxml: " + nowhere + ": writing failed: no such file or folder"},
+        {{"sample", "--stream", "-o", nowhere},
+         1,
+         "vdxml: " + nowhere + ": writing failed: no such file or folder"},
         {{"export", sample, "--to", "csv", "-o", nowhere}, 1, nowhere + ": cannot be written"},
     };
     for (const auto& [args, exit, message] : cases) {
@@ -91,6 +120,56 @@ TEST_F(Tool, ExitCodesAndMessages) {
         EXPECT_TRUE(exit == 0 || r.out.empty()) << message;
         EXPECT_TRUE(exit != 2 || args.empty() || r.err.find("Try 'vdxml ") != std::string::npos);
     }
+}
+
+long long CountElements(const XmlTree& tree) {
+    long long n = 1;
+    for (const XmlTree& child : tree.children) n += CountElements(child);
+    return n;
+}
+
+// validate: each problem of each file on a line of its own, then a line per file; exit 1 when
+// one is not valid. --json says the same to programs.
+TEST_F(Tool, ValidateReportsEachFile) {
+    std::string text = ReadBytes(TestDataDir() + "/golden/io/sample.xml");
+    const auto lineOf = [&](const std::string& part) {
+        return std::to_string(std::count(text.begin(), text.begin() + text.find(part), '\n') + 1);
+    };
+    const std::string comma = lineOf("<E>2600000.0"), code = lineOf("<Cl>8<");
+    for (const auto& [from, to] :
+         std::map<std::string, std::string>{{">masked<", ">2025-11-21T06:00:00.0000<"},
+                                            {"<E>2600000.00000<", "<E>2600000,5<"},
+                                            {"<Cl>8<", "<Cl>9<"}})
+        text.replace(text.find(from), from.size(), to);
+    const std::string broken = WriteBytes(dir.file("broken.xml"), text);
+    const std::string missing = dir.file("missing.xml");
+    const std::string elements = std::to_string(CountElements(LoadXmlTree(sample)));
+
+    const Result r = Run({"validate", broken, sample, missing});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_EQ(
+        Lines(r.out),
+        (Strings{broken + ":" + comma +
+                     ": element \"ENH\": \"E\" must be a decimal number such as -12.345 "
+                     "(with a point; no comma, no exponent), found \"2600000,5\"",
+                 broken + ":" + code +
+                     ": element \"Pnt\": \"Cl\" must be one of the codes 1 to 8, found \"9\" "
+                     "(point \"P1\")",
+                 broken + ": not valid, 2 problems", sample + ": valid, " + elements + " elements",
+                 missing + ": cannot open the file: No such file or directory",
+                 missing + ": not validated"}));
+
+    const json report = json::parse(Run({"validate", "--json", broken, sample}).out);
+    EXPECT_EQ(report["valid"], false);
+    ASSERT_EQ(report["files"].size(), 2u);
+    EXPECT_EQ(report["files"][0]["file"], broken);
+    EXPECT_EQ(report["files"][0]["valid"], false);
+    EXPECT_EQ(report["files"][0]["findings"].size(), 2u);
+    EXPECT_EQ(report["files"][0]["findings"][1]["line"], std::stoi(code));
+    EXPECT_EQ(report["files"][0]["findings"][1]["kind"], "value");
+    EXPECT_EQ(report["files"][1]["valid"], true);
+    EXPECT_EQ(report["files"][1]["elements"], std::stoll(elements));
+    EXPECT_EQ(report["files"][1]["findings"], json::array());
 }
 
 // The reported elements of a file in document order with the number of reported elements

@@ -27,7 +27,7 @@ int RunCheck(Args args) {
 
     NoReader reader;
     const ReadOutcome outcome = ReadSurvey(file, reader);
-    if (SUCCEEDED(outcome.status)) {
+    if (SUCCEEDED(outcome.status) || outcome.status == kNoSurveyElement) {
         std::printf("%s: well-formed\n", file.c_str());
         return kExitOk;
     }

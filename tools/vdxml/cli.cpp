@@ -55,18 +55,46 @@ bool ReadArguments(Args& args, const char* usage, std::string* file,
 }
 
 void ReportUnreadable(const std::string& file, long status) {
-    ReportError(file,
-                "cannot be read as a survey file (" + StatusText(status) + "); try 'vdxml check'");
+    const InputProblem problem = DescribeUnreadable(file, status);
+    ReportError(problem.line > 0 ? file + ":" + std::to_string(problem.line) : file,
+                problem.message);
 }
 
 bool LoadSurvey(const std::string& file, CVdXmlTree& tree) {
-    const long hr = tree.Load(file.c_str());
+    long hr = tree.Load(file.c_str());
+    const VDXML_BASE* root = SUCCEEDED(hr) ? tree.GetNode(0) : nullptr;
+    if (SUCCEEDED(hr) && (!root || root->nType != VDXML_TYPE_ROOT)) hr = kNoSurveyElement;
     if (SUCCEEDED(hr)) return true;
     ReportUnreadable(file, hr);
     return false;
 }
 
-ReadOutcome ReadSurvey(const std::string& file, SurveyReader& reader, unsigned long options) {
+namespace {
+// Passes a read on to a command's reader and notes whether a survey's root element came.
+class RootWatch : public SurveyReader {
+  public:
+    explicit RootWatch(SurveyReader& reader) : m_reader(reader) {}
+    void Reset() override {
+        sawRoot = false;
+        m_reader.Reset();
+    }
+    int OnRecordOpen(VdXml::_CURRENCYTABLE& table, VDXML_BASE& record) override {
+        sawRoot = sawRoot || record.nType == VDXML_TYPE_ROOT;
+        return m_reader.OnRecordOpen(table, record);
+    }
+    int OnRecordClose(VdXml::_CURRENCYTABLE& table, VDXML_BASE& record) override {
+        return m_reader.OnRecordClose(table, record);
+    }
+    bool sawRoot = false;
+
+  private:
+    SurveyReader& m_reader;
+};
+}  // namespace
+
+ReadOutcome ReadSurvey(const std::string& file, SurveyReader& commandReader,
+                       unsigned long options) {
+    RootWatch reader(commandReader);
     CVdXmlParser parser;
     parser.SetCallbackInterface(&reader);
     ReadOutcome outcome;
@@ -79,6 +107,7 @@ ReadOutcome ReadSurvey(const std::string& file, SurveyReader& reader, unsigned l
         outcome.error = VDXML_PARSE_ERROR();
         outcome.error.status = outcome.status;
     }
+    if (SUCCEEDED(outcome.status) && !reader.sawRoot) outcome.status = kNoSurveyElement;
     return outcome;
 }
 

@@ -52,9 +52,22 @@ bool IsHelp(const std::string& argument);
 /// @return true when the command goes on
 bool ReadArguments(Args& args, const char* usage, std::string* file,
                    const std::function<bool(const std::string&)>& option = nullptr);
-/// Loads file into tree; when it cannot be read, says so on standard error and returns false.
+/// Loads file into tree; when it cannot be read or holds no survey, says so on standard error
+/// and returns false.
 bool LoadSurvey(const std::string& file, CVdXmlTree& tree);
-/// Tells that file cannot be read as a survey, with the status, on standard error.
+/// ReadSurvey's status for a well-formed file in which the readers find no survey element.
+constexpr long kNoSurveyElement = vdxml_detail::FromHresult(0x80040250u);
+/// Why a file cannot be read as a survey, in words, and the line concerned (0: the file).
+struct InputProblem {
+    long line = 0;
+    std::string message;
+};
+/// A failure status in words: "no such folder", "the disk is full"; the number when there
+/// are none.
+std::string StatusWords(long status);
+/// Describes the failure status of reading file (see unreadable.cpp).
+InputProblem DescribeUnreadable(const std::string& file, long status);
+/// Tells on standard error why file cannot be read as a survey: "vdxml: FILE[:LINE]: why".
 void ReportUnreadable(const std::string& file, long status);
 
 /// A command's notification object for a streamed read; it can start over from nothing.
@@ -71,7 +84,8 @@ struct ReadOutcome {
     double created = 0.0;     ///< the file's "FileCreated" (MJD), or VDXML_UNDEFINED
 };
 /// Reads file front to back into reader, in memory bounded by the file's nesting. A file whose
-/// entries are out of order for streaming is read whole instead, after reader.Reset().
+/// entries are out of order for streaming is read whole instead, after reader.Reset(). A file
+/// read without a survey root element ends with kNoSurveyElement.
 /// options: VDXML_READ_OPTION bits of CVdXmlParser::ParseStream.
 ReadOutcome ReadSurvey(const std::string& file, SurveyReader& reader,
                        unsigned long options = VDXML_READ_AS_PARSE);
@@ -84,6 +98,7 @@ int RunInfo(Args args);
 int RunDump(Args args);
 int RunExport(Args args);
 int RunCheck(Args args);
+int RunValidate(Args args);
 int RunImport(Args args);
 /// Writes file as LandXML to output, or to standard output when output is empty.
 int RunLandXmlExport(const std::string& file, const std::string& output);

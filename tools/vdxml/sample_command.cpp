@@ -2,14 +2,16 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <string>
 
 #include "cli.h"
+#include "code_page_option.h"
 #include "sample_survey.h"
 
 namespace vdxml_cli {
 namespace {
 const char* kSampleUsage =
-    "Usage: vdxml sample -o FILE [--stream|--dom] [--points N]\n"
+    "Usage: vdxml sample -o FILE [--stream|--dom] [--points N] [--codepage NAME]\n"
     "\n"
     "Writes a survey file with N generated points (default 10) on a local grid with their\n"
     "WGS 84 positions, coordinate differences, a coordinate system with a transformation,\n"
@@ -42,7 +44,8 @@ class ProgressBar {
 
 int RunSample(Args args) {
     SampleOptions options;
-    const bool goOn = ReadArguments(args, kSampleUsage, nullptr, [&](const std::string& arg) {
+    const std::string usage = std::string(kSampleUsage) + kCodePageUsage;
+    const bool goOn = ReadArguments(args, usage.c_str(), nullptr, [&](const std::string& arg) {
         if (arg == "-o" || arg == "--output")
             options.file = args.Value(arg);
         else if (arg == "--stream")
@@ -51,6 +54,8 @@ int RunSample(Args args) {
             options.backEnd = IVdXmlDoc::DOCTYPE_DOM;
         else if (arg == "--points")
             options.points = args.Number(arg, 1, 100000000);
+        else if (arg == "--codepage")
+            options.codePage = CodePageOption(args.Value(arg));
         else
             return false;
         return true;
@@ -64,7 +69,7 @@ int RunSample(Args args) {
         if (showProgress) bar.Update(done);
     });
     if (FAILED(hr)) {
-        ReportError(options.file, "writing failed (" + StatusText(hr) + ")");
+        ReportError(options.file, "writing failed: " + StatusWords(hr));
         return kExitBadInput;
     }
     std::printf("%s: %lld points written\n", options.file.c_str(), options.points);

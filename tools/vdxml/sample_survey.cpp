@@ -16,8 +16,9 @@ constexpr double kNorth0 = 1200000.0;
 constexpr double kSpacing = 12.5;  // metres between neighbouring points
 constexpr int kColumns = 40;
 
-VDXML_ROOT SampleRoot() {
+VDXML_ROOT SampleRoot(VDXML_CODEPAGE codePage) {
     VDXML_ROOT root;
+    root.CodePage = codePage;
     root.NamespaceURI = L"urn:vdxml:survey";
     root.Company = L"Example Surveys Ltd";
     root.Application = L"vdxml sample";
@@ -94,7 +95,8 @@ long WritePoint(const CVdXmlProject& project, long long index, long long total) 
 
 long WriteSurvey(const SampleOptions& options, const std::function<void(long long)>& onPoint) {
     CVdXmlDocument doc;
-    long hr = doc.Initialize(SampleRoot(), options.backEnd, _bstr_t(options.file.c_str()), 0);
+    long hr = doc.Initialize(SampleRoot(options.codePage), options.backEnd,
+                             _bstr_t(options.file.c_str()), 0);
     if (FAILED(hr)) return hr;
 
     CVdXmlProject projectNode;

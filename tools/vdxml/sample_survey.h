@@ -6,6 +6,7 @@
 #include <string>
 
 #include "vdxml/backend.h"
+#include "vdxml/code_page.h"
 
 namespace vdxml_cli {
 
@@ -13,6 +14,7 @@ struct SampleOptions {
     std::string file;
     IVdXmlDoc::enmDocType backEnd = IVdXmlDoc::DOCTYPE_STREAM;
     long long points = 10;
+    VDXML_CODEPAGE codePage = VDXML_CODEPAGE_1252;  ///< the code page of the file's texts
 };
 
 /// Writes the sample file; onPoint is called after each point with the number written so far.
