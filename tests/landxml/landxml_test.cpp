@@ -363,6 +363,12 @@ TEST(LandXmlImport, BadInputFailsClearlyAndLeavesTheTargetAlone) {
                 "timeStamp='2024-01-01T10:00:60'/></InstrumentSetup></Survey>"
                 "</LandXML>",
          VDXML_E_LANDXML_VALUE, "is not a date"},
+        {"hour not a number",
+         head + "<Survey><InstrumentSetup id='a' stationName='S' "
+                "instrumentHeight='1'><RawObservation horizAngle='1' "
+                "timeStamp='2024-01-01Tab:00:00'/></InstrumentSetup>"
+                "</Survey></LandXML>",
+         VDXML_E_LANDXML_VALUE, "is not a date"},
         {"bad number", head + "<CgPoints><CgPoint name='a'>1 x 3</CgPoint></CgPoints></LandXML>",
          VDXML_E_LANDXML_VALUE, "north east"},
         {"bad angle unit",
