@@ -5,6 +5,7 @@
 
 #include "bench_files.h"
 #include "floor_write.h"
+#include "library_landxml.h"
 #include "library_reading.h"
 #include "library_survey.h"
 #include "libxml_walk.h"
@@ -37,6 +38,8 @@ constexpr char kStreamLibxml[] = "stream-libxml2";
 constexpr char kDomLibrary[] = "dom-library";
 constexpr char kDomLibxml[] = "dom-libxml2";
 constexpr char kFloor[] = "floor";
+constexpr char kLandXmlExport[] = "landxml-export";
+constexpr char kLandXmlImport[] = "landxml-import";
 
 }  // namespace
 
@@ -65,6 +68,12 @@ const std::vector<Operation>& Operations() {
         {"validate/library", [](long long n) { ValidateWithLibrary(InputFile(n)); }, nullptr},
         {"read/libxml2", [](long long n) { ReadWithLibxml(InputFile(n)); }, nullptr},
         {"stream_read/libxml2", [](long long n) { StreamWithLibxml(InputFile(n)); }, nullptr},
+        {"landxml_export/library",
+         [](long long n) { ExportToLandXml(InputFile(n), Output<kLandXmlExport>(n)); },
+         Output<kLandXmlExport>},
+        {"landxml_import/library",
+         [](long long n) { ImportFromLandXml(LandXmlInput(n), Output<kLandXmlImport>(n)); },
+         Output<kLandXmlImport>},
         {"floor/write",
          [](long long n) { WriteFromMemory(Output<kFloor>(n), Block(n), FileSize(InputFile(n))); },
          Output<kFloor>},
@@ -74,6 +83,7 @@ const std::vector<Operation>& Operations() {
 
 void Prepare(long long points) {
     InputFile(points);
+    LandXmlInput(points);
     Block(points);
 }
 

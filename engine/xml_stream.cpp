@@ -84,11 +84,16 @@ std::string AttributeText(xmlParserCtxtPtr context, const xmlChar* value, const 
     return text;
 }
 
-// The first "dt" attribute in the data-types namespace decides, as it does for a typed value.
 // Attributes defaulted by the document's DTD are not in the tree, so they do not count.
+int SpecifiedCount(xmlParserCtxtPtr context, int count, int defaulted) {
+    return defaulted > 0 && (context->loadsubset & XML_COMPLETE_ATTRS) == 0 ? count - defaulted
+                                                                            : count;
+}
+
+// The first "dt" attribute in the data-types namespace decides, as it does for a typed value.
 bool IsDateTime(xmlParserCtxtPtr context, int count, int defaulted, const xmlChar** attributes) {
     static const std::string dataTypes = WideToUtf8(kDataTypesNamespace);
-    if (defaulted > 0 && (context->loadsubset & XML_COMPLETE_ATTRS) == 0) count -= defaulted;
+    count = SpecifiedCount(context, count, defaulted);
     for (int i = 0; i < count; ++i) {
         const xmlChar** a = attributes + 5 * i;
         if (!a[2] || !xmlStrEqual(a[0], BAD_CAST "dt") || dataTypes != AsChars(a[2])) continue;
@@ -110,10 +115,12 @@ void OnStartElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, 
     state->qname.clear();
     if (prefix) state->qname.append(AsChars(prefix)).append(1, ':');
     state->qname.append(AsChars(localname));
+    const XmlAttributes view(state->context, attributes,
+                             SpecifiedCount(state->context, count, defaulted), uri);
     Deliver(*state, [&] {
         return state->handler->StartElement(
             state->qname, IsDateTime(state->context, count, defaulted, attributes),
-            xmlSAX2GetLineNumber(state->context));
+            xmlSAX2GetLineNumber(state->context), view);
     });
 }
 
@@ -189,6 +196,16 @@ xmlSAXHandler MakeHandler() {
 }
 
 }  // namespace
+
+bool XmlAttributes::Find(std::string_view localName, std::string& value) const {
+    for (int i = 0; i < m_count; ++i) {
+        const xmlChar** a = m_attributes + 5 * i;
+        if (a[2] || localName != AsChars(a[0])) continue;
+        value = AttributeText(static_cast<xmlParserCtxtPtr>(m_context), a[3], a[4]);
+        return true;
+    }
+    return false;
+}
 
 StreamEnd StreamFile(const std::string& path, XmlEventHandler& handler, XmlParseError& error) {
     FileInput input;

@@ -58,7 +58,8 @@ class StreamWalk final : public vdxml_engine::XmlEventHandler {
     double FileCreated() const { return m_fileCreated; }
     long OutOfOrderLine() const { return m_outOfOrderLine; }
 
-    bool StartElement(std::string_view qname, bool isDateTime, long line) override;
+    bool StartElement(std::string_view qname, bool isDateTime, long line,
+                      const vdxml_engine::XmlAttributes& attributes) override;
     bool Text(std::string_view utf8) override;
     bool EndElement() override;
 
@@ -176,7 +177,8 @@ void StreamWalk::MatchCompleteRows(bool isDateTime) {
     }
 }
 
-bool StreamWalk::StartElement(std::string_view qname, bool isDateTime, long line) {
+bool StreamWalk::StartElement(std::string_view qname, bool isDateTime, long line,
+                              const vdxml_engine::XmlAttributes&) {
     ++m_depth;
     const auto& kinds = KindsByName();
     const auto found = kinds.find(std::string(qname));

@@ -21,6 +21,7 @@
 #include "vdxml/gps_reference.h"
 #include "vdxml/gps_rover.h"
 #include "vdxml/gps_texts.h"
+#include "vdxml/landxml.h"
 #include "vdxml/node.h"
 #include "vdxml/node_table.h"
 #include "vdxml/parser.h"

@@ -81,7 +81,7 @@ TEST_F(Tool, ExitCodesAndMessages) {
         {{"sample", "-o", dir.file("utf8.xml"), "--codepage", "UTF-8"}, 0, "10 points written"},
         {{"info"}, 2, "no FILE given"},
         {{"info", "a.xml", "b.xml"}, 2, "unexpected argument 'b.xml'"},
-        {{"export", "a.xml", "--to", "kml"}, 2, "--to takes csv or geojson"},
+        {{"export", "a.xml", "--to", "kml"}, 2, "--to takes csv, geojson or landxml"},
         {{"info", missing}, 1, "vdxml: " + missing + ": no such file\n"},
         {{"info", dir.path()}, 1, "vdxml: " + dir.path() + ": is a directory, not a survey file"},
         {{"dump", bad, "--json"},
@@ -112,6 +112,11 @@ TEST_F(Tool, ExitCodesAndMessages) {
          1,
          "vdxml: " + nowhere + ": writing failed: no such file or folder"},
         {{"export", sample, "--to", "csv", "-o", nowhere}, 1, nowhere + ": cannot be written"},
+        {{"import", sample}, 2, "-o OUT is required"},
+        {{"import", bad, "-o", nowhere}, 1, "vdxml: " + bad + ": cannot be imported from LandXML"},
+        {{"import", sample, "-o", nowhere}, 1, "not \"LandXML\""},
+        {{"import", missing, "-o", nowhere}, 1, "cannot be read: "},
+        {{"export", bad, "--to", "landxml", "-o", nowhere}, 1, "cannot be exported to LandXML"},
     };
     for (const auto& [args, exit, message] : cases) {
         const Result r = Run(args);
@@ -258,6 +263,30 @@ TEST_F(Tool, ExportGivesTheGeneratedPositions) {
             EXPECT_NEAR(exported, generated, tolerance) << features[i];
         }
     }
+}
+
+// LandXML: the document on standard output and the summary apart from it; the import's
+// file valid, its summary naming what it skipped.
+TEST_F(Tool, LandXmlExportAndImport) {
+    const Result out = Run({"export", sample, "--to", "landxml"});
+    EXPECT_EQ(out.exit, 0) << out.err;
+    EXPECT_EQ(out.out.rfind("<?xml", 0), 0u);
+    EXPECT_NE(out.out.find("</LandXML>"), std::string::npos);
+    EXPECT_EQ(out.err.rfind("exported 45 points, 1 setups, 3 observations, 1 baselines;", 0), 0u)
+        << out.err;
+
+    const std::string landxml = WriteBytes(dir.file("s.landxml"), out.out);
+    const std::string back = dir.file("back.xml");
+    const Result in = Run({"import", landxml, "-o", back, "--dom"});
+    EXPECT_EQ(in.exit, 0) << in.err;
+    EXPECT_EQ(in.out.rfind("imported 45 points, 1 setups, 3 observations, 0 baselines; "
+                           "3 elements skipped\n",
+                           0),
+              0u)
+        << in.out;
+    EXPECT_NE(in.out.find("2 skipped: LandXML element \"GPSSetup\""), std::string::npos);
+    const Result validation = Run({"validate", back});
+    EXPECT_EQ(validation.exit, 0) << validation.out << validation.err;
 }
 
 }  // namespace

@@ -99,5 +99,8 @@ int RunDump(Args args);
 int RunExport(Args args);
 int RunCheck(Args args);
 int RunValidate(Args args);
+int RunImport(Args args);
+/// Writes file as LandXML to output, or to standard output when output is empty.
+int RunLandXmlExport(const std::string& file, const std::string& output);
 
 }  // namespace vdxml_cli

@@ -11,7 +11,7 @@
 namespace vdxml_cli {
 namespace {
 const char* kExportUsage =
-    "Usage: vdxml export FILE --to csv|geojson [-o OUT]\n"
+    "Usage: vdxml export FILE --to csv|geojson|landxml [-o OUT]\n"
     "\n"
     "Writes the points of each project of FILE with their first coordinate, to standard\n"
     "output or OUT. Points nested in other elements (stakeout designs and results) are left\n"
@@ -20,6 +20,9 @@ const char* kExportUsage =
     "           longitude (degrees) and ellipsoidal height; empty cells where a value is missing\n"
     "  geojson  an RFC 7946 FeatureCollection of WGS 84 points [longitude, latitude, height]\n"
     "           from each point's geodetic block; points without one are left out\n"
+    "  landxml  a LandXML 1.2 document: units, application, projects, coordinate systems,\n"
+    "           points, total-station setups with raw observations, GPS baselines\n"
+    "           (docs/landxml.md); a summary line goes to standard error (or output with -o)\n"
     "\n"
     "FILE is read front to back. OUT replaces an older file only when complete; on standard\n"
     "output, a file that breaks part-way leaves the points before the fault.\n";
@@ -172,7 +175,9 @@ int RunExport(Args args) {
         return true;
     });
     if (!goOn) return kExitOk;
-    if (format != "csv" && format != "geojson") throw UsageError("--to takes csv or geojson");
+    if (format == "landxml") return RunLandXmlExport(file, output);
+    if (format != "csv" && format != "geojson")
+        throw UsageError("--to takes csv, geojson or landxml");
 
     // OUT is written beside itself and takes the place of the old one only when complete.
     const std::string partial = output + ".partial";

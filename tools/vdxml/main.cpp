@@ -17,7 +17,8 @@ const char* kUsage =
     "  sample   write a survey file that uses every element kind\n"
     "  info     company, application, units, creation time and element counts of a file\n"
     "  dump     the record tree of a file with pre-order indices (text or JSON)\n"
-    "  export   the points of a file as CSV or GeoJSON\n"
+    "  export   the points of a file as CSV or GeoJSON, or the file as LandXML\n"
+    "  import   a LandXML document as a survey file\n"
     "  check    whether a file is well-formed; FILE:LINE: message when not\n"
     "  validate every problem of files against the format, FILE:LINE: message each\n"
     "  plot     the plan of a project as an SVG picture\n"
@@ -35,7 +36,7 @@ struct Command {
 const Command kCommands[] = {{"sample", vdxml_cli::RunSample}, {"info", vdxml_cli::RunInfo},
                              {"dump", vdxml_cli::RunDump},     {"export", vdxml_cli::RunExport},
                              {"check", vdxml_cli::RunCheck},   {"validate", vdxml_cli::RunValidate},
-                             {"plot", vdxml_cli::RunPlot}};
+                             {"plot", vdxml_cli::RunPlot},     {"import", vdxml_cli::RunImport}};
 }  // namespace
 
 int main(int argc, char** argv) {
