@@ -8,10 +8,10 @@
 namespace vdxml_landxml {
 namespace {
 long Import(const char* source, const char* target, IVdXmlDoc::enmDocType docType,
-            SummaryCounts& counts) {
+            VDXML_CODEPAGE codePage, SummaryCounts& counts) {
     if (!source || !*source || !target || !*target) return E_FAIL;
     try {
-        ImportHandler handler(target, docType, counts);
+        ImportHandler handler(target, docType, codePage, counts);
         XmlParseError error;
         const vdxml_engine::StreamEnd end = vdxml_engine::StreamFile(source, handler, error);
         if (end == vdxml_engine::StreamEnd::Complete) return handler.Finish();
@@ -33,8 +33,13 @@ long Import(const char* source, const char* target, IVdXmlDoc::enmDocType docTyp
 
 long VdXml::ImportLandXml(const char* source, const char* target, IVdXmlDoc::enmDocType docType,
                           VDXML_LANDXML_SUMMARY* summary) {
+    return ImportLandXml(source, target, docType, VDXML_CODEPAGE_1252, summary);
+}
+
+long VdXml::ImportLandXml(const char* source, const char* target, IVdXmlDoc::enmDocType docType,
+                          VDXML_CODEPAGE codePage, VDXML_LANDXML_SUMMARY* summary) {
     vdxml_landxml::SummaryCounts counts;
-    const long hr = vdxml_landxml::Import(source, target, docType, counts);
+    const long hr = vdxml_landxml::Import(source, target, docType, codePage, counts);
     if (summary) *summary = counts.Result();
     return hr;
 }

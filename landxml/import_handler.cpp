@@ -42,8 +42,9 @@ _bstr_t Wide(const std::string& utf8) { return _bstr_t(utf8.c_str()); }
 }  // namespace
 
 ImportHandler::ImportHandler(const char* target, IVdXmlDoc::enmDocType docType,
-                             SummaryCounts& summary)
+                             VDXML_CODEPAGE codePage, SummaryCounts& summary)
     : m_target(target), m_docType(docType), m_summary(summary) {
+    m_root.CodePage = codePage;
     m_root.NamespaceURI = L"urn:vdxml:survey";
     m_root.Company = L"unknown";
     m_root.Application = L"LandXML import";

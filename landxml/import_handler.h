@@ -18,7 +18,8 @@ namespace vdxml_landxml {
 class ImportHandler final : public vdxml_engine::XmlEventHandler {
   public:
     /// Writes to target through back end docType; counts go to summary.
-    ImportHandler(const char* target, IVdXmlDoc::enmDocType docType, SummaryCounts& summary);
+    ImportHandler(const char* target, IVdXmlDoc::enmDocType docType, VDXML_CODEPAGE codePage,
+                  SummaryCounts& summary);
 
     bool StartElement(std::string_view qname, bool isDateTime, long line,
                       const vdxml_engine::XmlAttributes& attributes) override;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "vdxml/backend.h"
+#include "vdxml/code_page.h"
 #include "vdxml/export.h"
 #include "vdxml/platform/bstr.h"
 
@@ -42,6 +43,10 @@ VDXML_API long ExportLandXml(const char* source, const char* target,
 ///         one); the read's failure as for ExportLandXml; the writers' failure
 VDXML_API long ImportLandXml(const char* source, const char* target, IVdXmlDoc::enmDocType docType,
                              VDXML_LANDXML_SUMMARY* summary = nullptr);
+/// ImportLandXml with the code page the survey file's texts pass through (VDXML_ROOT::CodePage;
+/// the overload above writes Windows-1252). An unknown page fails with E_FAIL before writing.
+VDXML_API long ImportLandXml(const char* source, const char* target, IVdXmlDoc::enmDocType docType,
+                             VDXML_CODEPAGE codePage, VDXML_LANDXML_SUMMARY* summary = nullptr);
 
 }  // namespace VdXml
 

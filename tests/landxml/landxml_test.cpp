@@ -7,6 +7,7 @@
 #include <libxml/xmlschemas.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 #include <map>
@@ -317,6 +318,37 @@ TEST(LandXmlImport, AnglesAndUnitsAreConvertedToTheSurveyFile) {
     EXPECT_NEAR(records.points.at("IP1").coord.Wgs84Llh.Lon,
                 -(104.0 + 59.0 / 60.0 + 15.0 / 3600.0) * kPi / 180.0, 1e-12);
     EXPECT_EQ(records.linearUnit, 2u);  // US survey feet
+}
+
+// Point names pass through the chosen code page: UTF-8 keeps every character, the default
+// page turns those it lacks into "?".
+TEST(LandXmlImport, NamesKeepTheCharactersOfTheChosenCodePage) {
+    TempDir dir;
+    const std::string source = WriteBytes(
+        dir.file("names.xml"),
+        "<LandXML xmlns=\"http://www.landxml.org/schema/LandXML-1.2\" date=\"2024-03-01\" "
+        "time=\"10:15:00\" version=\"1.2\"><CgPoints name=\"Obec\">"
+        "<CgPoint name=\"Bod \u0158\">1 2</CgPoint><CgPoint "
+        "name=\"\u0422\u043e\u0447\u043a\u0430\">3 "
+        "4</CgPoint></CgPoints></LandXML>");
+    const std::string target = dir.file("names-survey.xml");
+    const struct {
+        VDXML_CODEPAGE page;
+        std::vector<std::string> names;
+    } cases[] = {{VDXML_CODEPAGE_UTF8, {"Bod \u0158", "\u0422\u043e\u0447\u043a\u0430"}},
+                 {VDXML_CODEPAGE_1250, {"?????", "Bod \u0158"}},
+                 {VDXML_CODEPAGE_1252, {"?????", "Bod ?"}}};
+    for (const auto& c : cases) {
+        ASSERT_EQ(
+            VdXml::ImportLandXml(source.c_str(), target.c_str(), IVdXmlDoc::DOCTYPE_STREAM, c.page),
+            S_OK);
+        std::vector<std::string> names;
+        for (const auto& [name, point] : ReadRecords(target).points) names.push_back(name);
+        std::sort(names.begin(), names.end());
+        std::vector<std::string> expected = c.names;
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(names, expected) << c.page;
+    }
 }
 
 struct BadCase {

@@ -8,20 +8,20 @@
 #include <iostream>
 
 #include "cli.h"
+#include "code_page_option.h"
 #include "vdxml/vdxml.h"
 
 namespace vdxml_cli {
 namespace {
 const char* kImportUsage =
-    "Usage: vdxml import FILE.landxml -o OUT.xml [--stream|--dom]\n"
+    "Usage: vdxml import FILE.landxml -o OUT.xml [--stream|--dom] [--codepage NAME]\n"
     "\n"
     "Writes the LandXML 1.2 document FILE as a survey file OUT: units, projects, coordinate\n"
     "system names, points (CgPoints), total-station setups and raw observations (see\n"
-    "docs/landxml.md). Elements outside that mapping are skipped and counted.\n"
-    "  --stream  write front to back in constant memory (default)\n"
-    "  --dom     build the file in memory, then save it\n"
-    "\n"
-    "OUT replaces an older file only when complete.\n";
+    "docs/landxml.md). Elements outside that mapping are skipped and counted. OUT replaces an\n"
+    "older file only when complete.\n"
+    "  --stream            write front to back in constant memory (default)\n"
+    "  --dom               build the file in memory, then save it\n";
 
 // The summary line and the messages, on standard output unless the document goes there.
 void PrintSummary(std::FILE* to, const char* verb, const VDXML_LANDXML_SUMMARY& s) {
@@ -86,9 +86,13 @@ int RunLandXmlExport(const std::string& file, const std::string& output) {
 int RunImport(Args args) {
     std::string file, output;
     IVdXmlDoc::enmDocType backEnd = IVdXmlDoc::DOCTYPE_STREAM;
-    const bool goOn = ReadArguments(args, kImportUsage, &file, [&](const std::string& arg) {
+    VDXML_CODEPAGE codePage = VDXML_CODEPAGE_1252;
+    const std::string usage = std::string(kImportUsage) + kCodePageUsage;
+    const bool goOn = ReadArguments(args, usage.c_str(), &file, [&](const std::string& arg) {
         if (arg == "-o" || arg == "--output")
             output = args.Value(arg);
+        else if (arg == "--codepage")
+            codePage = CodePageOption(args.Value(arg));
         else if (arg == "--stream")
             backEnd = IVdXmlDoc::DOCTYPE_STREAM;
         else if (arg == "--dom")
@@ -100,7 +104,7 @@ int RunImport(Args args) {
     if (!goOn) return kExitOk;
     if (output.empty()) throw UsageError("-o OUT is required");
     VDXML_LANDXML_SUMMARY summary;
-    const long hr = VdXml::ImportLandXml(file.c_str(), output.c_str(), backEnd, &summary);
+    const long hr = VdXml::ImportLandXml(file.c_str(), output.c_str(), backEnd, codePage, &summary);
     if (FAILED(hr)) {
         ReportError(file, "cannot be imported from LandXML (" + StatusText(hr) + ")");
         PrintMessages(stderr, summary);
