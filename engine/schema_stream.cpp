@@ -7,12 +7,11 @@
 
 #include <climits>
 #include <cstring>
-#include <exception>
-#include <new>
 
 #include "engine/error_capture.h"
 #include "engine/file_input.h"
 #include "engine/libxml_setup.h"
+#include "engine/sax_callbacks.h"
 #include "engine/xml_parse.h"
 #include "engine/xml_text.h"
 
@@ -176,8 +175,7 @@ struct RunState {
     std::string rootNamespace;
     bool stopped = false;
     bool textTooLong = false;
-    long failure = S_OK;
-    std::string failureReason;
+    RaisedFailure raised;  // what the reader raised instead of returning
     std::size_t textRun = 0, cdataRun = 0;
     // Text held back from the validator until the run ends: libxml2 appends each piece it is
     // given to the element's value with a reallocation, so a long run handed over in the
@@ -203,36 +201,10 @@ void Stop(RunState& state) {
     xmlStopParser(state.context);
 }
 
-// Runs a call of the reader; nothing may unwind through libxml2's C frames.
+// Runs a call of the reader; anything it raises stops the read.
 template <class Call>
 void Deliver(RunState& state, Call call) {
-    try {
-        call();
-    } catch (const _com_error& e) {
-        state.failure = e.Error();
-        state.failureReason = _bstr_t(e.ErrorMessage()).utf8();
-        Stop(state);
-    } catch (const std::bad_alloc&) {
-        state.failure = E_OUTOFMEMORY;
-        state.failureReason = "out of memory";
-        Stop(state);
-    } catch (const std::exception& e) {
-        state.failure = E_FAIL;
-        state.failureReason = e.what();
-        Stop(state);
-    }
-}
-
-// An attribute value as the tree builder stores it (see vdxml_engine::StreamFile).
-std::string AttributeValue(xmlParserCtxtPtr context, const xmlChar* value, const xmlChar* end) {
-    if (*end != 0) return std::string(AsChars(value), static_cast<std::size_t>(end - value));
-    std::string text;
-    xmlNodePtr list = xmlStringLenGetNodeList(context->myDoc, value, static_cast<int>(end - value));
-    for (xmlNodePtr node = list; node; node = node->next)
-        if ((node->type == XML_TEXT_NODE || node->type == XML_CDATA_SECTION_NODE) && node->content)
-            text += AsChars(node->content);
-    xmlFreeNodeList(list);
-    return text;
+    if (!CallCatching(call, state.raised)) Stop(state);
 }
 
 // Whether the first "dt" attribute in the data-types namespace says "datetime", as the
@@ -285,7 +257,7 @@ void OnStartElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, 
     state->attributes.clear();
     for (int i = 0; i < count; ++i) {
         const xmlChar** a = attributes + 5 * i;
-        state->values[i] = AttributeValue(state->context, a[3], a[4]);
+        state->values[i] = SaxAttributeValue(state->context, a[3], a[4]);
         state->attributes.push_back({AsChars(a[0]), a[2] ? AsChars(a[2]) : "", state->values[i]});
     }
     const long line = xmlSAX2GetLineNumber(state->context);
@@ -477,8 +449,8 @@ StreamEnd ValidateFileStream(const std::string& path, const CompiledSchema& sche
     state.context->myDoc = nullptr;
     xmlFreeParserCtxt(state.context);
 
-    if (FAILED(state.failure)) {
-        Fail(error, state.failure, state.failureReason.c_str());
+    if (FAILED(state.raised.status)) {
+        Fail(error, state.raised.status, state.raised.reason.c_str());
         return StreamEnd::Failed;
     }
     if (state.textTooLong) {

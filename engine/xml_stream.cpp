@@ -5,13 +5,12 @@
 #include <libxml/parserInternals.h>
 
 #include <cstring>
-#include <exception>
-#include <new>
 
 #include "engine/dom_text.h"
 #include "engine/error_capture.h"
 #include "engine/file_input.h"
 #include "engine/libxml_setup.h"
+#include "engine/sax_callbacks.h"
 #include "engine/xml_parse.h"
 #include "engine/xml_text.h"
 
@@ -32,8 +31,7 @@ struct StreamState {
     XmlEventHandler* handler = nullptr;
     bool stopped = false;
     bool textTooLong = false;
-    long failure = S_OK;  // what a handler raised instead of returning
-    std::string failureReason;
+    RaisedFailure raised;      // what a handler raised instead of returning
     std::size_t textRun = 0;   // length of the current run of plain text
     std::size_t cdataRun = 0;  // length of the current run of CDATA
     std::string qname;
@@ -50,38 +48,11 @@ void Stop(StreamState& state) {
     xmlStopParser(state.context);
 }
 
-// Runs a handler's call; nothing may unwind through libxml2's C frames, so whatever a handler
-// raises stops the read and is reported as its failure.
+// Runs a handler's call: false from it, or anything it raises, stops the read.
 template <class Call>
 void Deliver(StreamState& state, Call call) {
-    try {
-        if (!call()) Stop(state);
-    } catch (const _com_error& e) {
-        state.failure = e.Error();
-        state.failureReason = _bstr_t(e.ErrorMessage()).utf8();
-        Stop(state);
-    } catch (const std::bad_alloc&) {
-        state.failure = E_OUTOFMEMORY;
-        state.failureReason = "out of memory";
-        Stop(state);
-    } catch (const std::exception& e) {
-        state.failure = E_FAIL;
-        state.failureReason = e.what();
-        Stop(state);
-    }
-}
-
-// An attribute value as the tree builder stores it: plain text when libxml2 left it in the
-// document's buffer, otherwise parsed for references, of which only the text counts.
-std::string AttributeText(xmlParserCtxtPtr context, const xmlChar* value, const xmlChar* end) {
-    if (*end != 0) return std::string(AsChars(value), static_cast<std::size_t>(end - value));
-    std::string text;
-    xmlNodePtr list = xmlStringLenGetNodeList(context->myDoc, value, static_cast<int>(end - value));
-    for (xmlNodePtr node = list; node; node = node->next)
-        if ((node->type == XML_TEXT_NODE || node->type == XML_CDATA_SECTION_NODE) && node->content)
-            text += AsChars(node->content);
-    xmlFreeNodeList(list);
-    return text;
+    bool goOn = true;
+    if (!CallCatching([&] { goOn = call(); }, state.raised) || !goOn) Stop(state);
 }
 
 // Attributes defaulted by the document's DTD are not in the tree, so they do not count.
@@ -97,7 +68,7 @@ bool IsDateTime(xmlParserCtxtPtr context, int count, int defaulted, const xmlCha
     for (int i = 0; i < count; ++i) {
         const xmlChar** a = attributes + 5 * i;
         if (!a[2] || !xmlStrEqual(a[0], BAD_CAST "dt") || dataTypes != AsChars(a[2])) continue;
-        const std::string type = AttributeText(context, a[3], a[4]);
+        const std::string type = SaxAttributeValue(context, a[3], a[4]);
         return xmlStrcasecmp(AsXml(type), BAD_CAST "datetime") == 0;
     }
     return false;
@@ -201,7 +172,7 @@ bool XmlAttributes::Find(std::string_view localName, std::string& value) const {
     for (int i = 0; i < m_count; ++i) {
         const xmlChar** a = m_attributes + 5 * i;
         if (a[2] || localName != AsChars(a[0])) continue;
-        value = AttributeText(static_cast<xmlParserCtxtPtr>(m_context), a[3], a[4]);
+        value = SaxAttributeValue(static_cast<xmlParserCtxtPtr>(m_context), a[3], a[4]);
         return true;
     }
     return false;
@@ -228,10 +199,10 @@ StreamEnd StreamFile(const std::string& path, XmlEventHandler& handler, XmlParse
     state.context->myDoc = nullptr;
     xmlFreeParserCtxt(state.context);
 
-    if (FAILED(state.failure)) {
-        error.errorCode = state.failure;
+    if (FAILED(state.raised.status)) {
+        error.errorCode = state.raised.status;
         error.line = error.linepos = 0;
-        error.reason = FromUtf8(state.failureReason);
+        error.reason = FromUtf8(state.raised.reason);
         return StreamEnd::Failed;
     }
     if (state.textTooLong) {

@@ -21,15 +21,6 @@ namespace {
 
 using namespace vdxml_test;
 
-// The peak resident memory (kB), reset to the current one first when reset is set.
-long PeakKb(bool reset = false) {
-    if (reset) std::ofstream("/proc/self/clear_refs") << "5";
-    std::ifstream status("/proc/self/status");
-    for (std::string key; status >> key; status.ignore(4096, '\n'))
-        if (key == "VmHWM:" && status >> key) return std::stol(key);
-    return -1;
-}
-
 // Latin text as UTF-16LE, after a byte-order mark when mark is set.
 std::string Utf16(const std::string& latin, bool mark = true) {
     std::string out = mark ? "\xFF\xFE" : "";

@@ -39,6 +39,14 @@ std::string WriteBytes(const std::string& path, const std::string& bytes) {
     return path;
 }
 
+long PeakKb(bool reset) {
+    if (reset) std::ofstream("/proc/self/clear_refs") << "5";
+    std::ifstream status("/proc/self/status");
+    for (std::string key; status >> key; status.ignore(4096, '\n'))
+        if (key == "VmHWM:" && status >> key) return std::stol(key);
+    return -1;
+}
+
 int OpenDescriptorCount(const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code ec;

@@ -26,5 +26,7 @@ std::string ReadBytes(const std::string& path);
 std::string WriteBytes(const std::string& path, const std::string& bytes);
 /// Number of descriptors the process holds open; with a path, only those open on that file.
 int OpenDescriptorCount(const std::string& path = "");
+/// The process's peak resident memory in kB, reset to the current one first when reset is set.
+long PeakKb(bool reset = false);
 
 }  // namespace vdxml_test

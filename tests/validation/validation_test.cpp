@@ -338,15 +338,6 @@ TEST(Validation, EveryProblemIsReported) {
     EXPECT_EQ(inFileOrder, (std::vector<long>{lines[0], lines[1], lines[2]}));
 }
 
-// The peak resident memory (kB), reset to the current one first when reset is set.
-long PeakKb(bool reset = false) {
-    if (reset) std::ofstream("/proc/self/clear_refs") << "5";
-    std::ifstream status("/proc/self/status");
-    for (std::string key; status >> key; status.ignore(4096, '\n'))
-        if (key == "VmHWM:" && status >> key) return std::stol(key);
-    return -1;
-}
-
 // Memory follows the nesting, not the length: a project of 300000 points (a repeated choice of
 // children would keep libxml2's states for each of them, over 30 MiB).
 TEST(Validation, MemoryDoesNotGrowWithTheFile) {
