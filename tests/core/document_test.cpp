@@ -89,7 +89,9 @@ TEST(Document, TemporaryNamesSelectionPropertiesAndIdentityOnBothBackEnds) {
         EXPECT_EQ(dom ? dom->getProperty(L"SelectionNamespaces").ToString() + L" " +
                             dom->getProperty(L"SelectionLanguage").ToString()
                       : _bstr_t(),
-                  types[i] == kDom ? L"xmlns:x='urn:vdxml:t\u00e9st:??' Paths" : L"");
+                  types[i] == kDom ? L"xmlns:x='urn:vdxml:t\u00e9st:?"
+                                     L"?' Paths"
+                                   : L"");
         for (int j = 0; j < 4; ++j)
             EXPECT_EQ(backEnd->IsSameDocument(docs[j].GetXmlDocument().get()), i == j) << i << j;
     }
