@@ -338,25 +338,6 @@ TEST(Validation, EveryProblemIsReported) {
     EXPECT_EQ(inFileOrder, (std::vector<long>{lines[0], lines[1], lines[2]}));
 }
 
-// Memory follows the nesting, not the length: a project of 300000 points (a repeated choice of
-// children would keep libxml2's states for each of them, over 30 MiB).
-TEST(Validation, MemoryDoesNotGrowWithTheFile) {
-    std::string text = AsWritten(ReadBytes(TestDataDir() + "/golden/io/sample.xml"));
-    std::string points;
-    for (int i = 0; i < 300000; ++i) points += "<Pnt><Name>P</Name></Pnt>";
-    text.insert(text.find("<TpsSetup>"), points);
-    TempDir dir;
-    const std::string path = WriteBytes(dir.file("long.xml"), text);
-    text = std::string();
-    points = std::string();
-    CVdXmlValidator validator;
-    std::vector<VDXML_FINDING> findings;
-    ASSERT_EQ(validator.Validate(path.c_str(), findings), S_OK);  // the schema compiled first
-    const long baseline = PeakKb(true);
-    EXPECT_EQ(validator.Validate(path.c_str(), findings), S_OK);
-    EXPECT_LT(PeakKb() - baseline, 16 * 1024) << "kB more at the peak";
-}
-
 // Files that cannot be validated: the status says why, one finding says it in words.
 TEST(Validation, FilesThatCannotBeRead) {
     TempDir dir;
