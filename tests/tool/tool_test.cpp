@@ -61,6 +61,9 @@ class Tool : public ::testing::Test {
 TEST_F(Tool, ExitCodesAndMessages) {
     const std::string missing = dir.file("missing.xml"), nowhere = dir.file("no/out.xml");
     const std::string bad = WriteBytes(dir.file("bad.xml"), "<Company>\n<Pnt>\n\n</Crd>\n");
+    // Out of order for the streamed read (a root entry after a nested element) and cut short.
+    const std::string cut =
+        WriteBytes(dir.file("cut.xml"), "<Company><Name>x</Name><Project>\n<Name>p</Name>");
     const std::string prefixed = WriteBytes(
         dir.file("prefixed.xml"), "<v:Company xmlns:v='urn:x'><v:Name>A</v:Name></v:Company>");
     const std::string other = WriteBytes(dir.file("other.xml"), "<Other><Pnt/></Other>");
@@ -102,6 +105,7 @@ TEST_F(Tool, ExitCodesAndMessages) {
         {{"validate", "--help"}, 0, "Usage: vdxml validate FILE... [--json]"},
         {{"validate", sample}, 0, sample + ": valid, "},
         {{"check", bad}, 1, bad + ":4: "},
+        {{"info", cut}, 1, cut + ":2: not well-formed XML: "},
         {{"check", missing}, 1, missing + ":0: cannot open the file"},
         {{"check", dir.path()}, 1, dir.path() + ":0: cannot read the file"},
         {{"dump", sample, "--omit", "9999"}, 1, "no record at index 9999 (the file has "},

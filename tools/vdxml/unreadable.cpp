@@ -43,6 +43,18 @@ InputProblem NotWellFormed(const std::string& file) {
     return {error.line, "not well-formed XML" + (reason.empty() ? "" : ": " + reason)};
 }
 
+// A file that the streamed read sent back to the whole-file read, which then failed: the
+// validator reads it to its first fault, where a malformed file breaks.
+InputProblem MalformedOrUnread(const std::string& file) {
+    CVdXmlValidator validator;
+    std::vector<VDXML_FINDING> findings;
+    validator.Validate(file.c_str(), findings);
+    for (const VDXML_FINDING& f : findings)
+        if (f.kind == VDXML_FINDING::KIND_SYNTAX)
+            return {f.line, "not well-formed XML: " + f.message.utf8()};
+    return {0, "cannot be read as a survey file"};
+}
+
 // What the validator says first about the root element or the names the readers cannot see.
 InputProblem NoSurveyElement(const std::string& file) {
     const std::string hint = "; 'vdxml validate " + file + "' lists every problem";
@@ -106,7 +118,7 @@ InputProblem DescribeUnreadable(const std::string& file, long status) {
         if (!readable) return {0, "cannot be read: " + SystemText(err)};
     }
     if (status == E_OUTOFMEMORY) return {0, "cannot be read: out of memory"};
-    return {0, "cannot be read as a survey file"};
+    return MalformedOrUnread(file);
 }
 
 }  // namespace vdxml_cli
