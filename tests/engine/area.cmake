@@ -3,7 +3,7 @@
 # and platform parts it stands on) into this test program.
 get_target_property(vdxml_type vdxml TYPE)
 if(vdxml_type STREQUAL "SHARED_LIBRARY")
-    foreach(source schema_stream error_capture file_input libxml_setup xml_parse)
+    foreach(source schema_stream sax_callbacks error_capture file_input libxml_setup xml_parse)
         target_sources(${VDXML_AREA_TARGET} PRIVATE ${PROJECT_SOURCE_DIR}/engine/${source}.cpp)
     endforeach()
     target_sources(${VDXML_AREA_TARGET} PRIVATE ${PROJECT_SOURCE_DIR}/platform/files.cpp)
