@@ -41,6 +41,20 @@ TEST(Document, StartsOnlyFromAValidRootRecord) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("r.xml")));
 }
 
+// Writes without a place to go are refused by both back ends.
+TEST(Document, BackEndsRefuseWritesWithoutAPlace) {
+    TempDir dir;
+    for (const auto type : {IVdXmlDoc::DOCTYPE_DOM, IVdXmlDoc::DOCTYPE_STREAM}) {
+        CVdXmlDocument doc;
+        ASSERT_EQ(doc.Initialize(SampleRoot(), type, _bstr_t(dir.file("t.xml")), 0), S_OK);
+        const _vdxml_ptr<IVdXmlDoc> backEnd = doc.GetXmlDocument();
+        VDXML_ELEMENT out;
+        EXPECT_EQ(backEnd->CreateElement(nullptr, L"Pnt", L"", nullptr, &out), E_FAIL) << type;
+        EXPECT_EQ(backEnd->InsertText(nullptr, L"t"), E_FAIL) << type;
+        EXPECT_EQ(backEnd->InsertComment(nullptr, L"c"), E_FAIL) << type;
+    }
+}
+
 TEST(Document, WritesTheRootElementInUtf16) {
     VDXML_ROOT root = SampleRoot();
     root.SourceDatasetLocation = L"/data/job 12";
