@@ -100,6 +100,7 @@ TEST(Dom, LoadedTextsTypedValuesAndParseErrors) {
         L"<d dt:dt='dateTime'> 2006-04-28T12:05:07.25\n</d><d dt:dt='datetime'>1899-12-29T06:00</d>"
         L"<d x:dt='datetime'>2006-04-28</d><d dt:dt='date'>2006-04-28</d>"
         L"<d dt:dt='datetime'>2006-02-29</d><d dt:dt='datetime'>2006-04-31</d>"
+        L"<d dt:dt='datetime'>1900-02-29</d><d dt:dt='datetime'>2100-02-29</d>"
         L"<d dt:dt='datetime'>2006-04-28T24:00</d><d dt:dt='datetime'>2006-4-28</d>"
         L"<d dt:dt='datetime'>2006-04-28 12:05</d><d dt:dt='datetime'>2006-04-28T12</d>"
         L"<d dt:dt='datetime'>2006-04-28T12:05:</d><d dt:dt='datetime'>2006-04-28T12:055</d>"
