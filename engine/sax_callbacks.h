@@ -3,6 +3,7 @@
 // attribute's value as the tree builder would store it.
 #pragma once
 
+#include <libxml/SAX2.h>
 #include <libxml/parser.h>
 
 #include <exception>
@@ -42,5 +43,42 @@ bool CallCatching(Call&& call, RaisedFailure& failure) {
 /// stores it: plain text when libxml2 left it in the document's buffer, otherwise parsed for
 /// references, of which only the text counts.
 std::string SaxAttributeValue(xmlParserCtxtPtr context, const xmlChar* value, const xmlChar* end);
+
+/// The state of a streamed read (State: a struct with the parser context as "context" and the
+/// lengths of the current runs of text as "textRun" and "cdataRun"), reached from the context's
+/// _private. null for the contexts libxml2 opens of its own to parse an internal entity's
+/// content on first use: their calls go to libxml2's tree builder.
+template <class State>
+State* OwnState(void* ctx) {
+    auto* context = static_cast<xmlParserCtxtPtr>(ctx);
+    auto* state = static_cast<State*>(context->_private);
+    return state && state->context == context ? state : nullptr;
+}
+
+/// Comments, processing instructions and entity references end a run of text; neither read
+/// shows them to its handler.
+template <class State>
+void EndRunAtComment(void* ctx, const xmlChar* text) {
+    if (State* state = OwnState<State>(ctx)) return void(state->textRun = state->cdataRun = 0);
+    xmlSAX2Comment(ctx, text);
+}
+template <class State>
+void EndRunAtProcessingInstruction(void* ctx, const xmlChar* target, const xmlChar* data) {
+    if (State* state = OwnState<State>(ctx)) return void(state->textRun = state->cdataRun = 0);
+    xmlSAX2ProcessingInstruction(ctx, target, data);
+}
+template <class State>
+void EndRunAtReference(void* ctx, const xmlChar* name) {
+    if (State* state = OwnState<State>(ctx)) return void(state->textRun = state->cdataRun = 0);
+    xmlSAX2Reference(ctx, name);
+}
+
+/// Sets the three handlers above for State.
+template <class State>
+void EndRunsAtOtherNodes(xmlSAXHandler& sax) {
+    sax.comment = EndRunAtComment<State>;
+    sax.processingInstruction = EndRunAtProcessingInstruction<State>;
+    sax.reference = EndRunAtReference<State>;
+}
 
 }  // namespace vdxml_engine

@@ -190,12 +190,6 @@ struct RunState {
 // The validator reports through a callback without a context of ours.
 thread_local RunState* t_run = nullptr;
 
-RunState* MainState(void* ctx) {
-    auto* context = static_cast<xmlParserCtxtPtr>(ctx);
-    auto* state = static_cast<RunState*>(context->_private);
-    return state && state->context == context ? state : nullptr;
-}
-
 void Stop(RunState& state) {
     state.stopped = true;
     xmlStopParser(state.context);
@@ -239,7 +233,7 @@ void FlushSchemaText(RunState& state) {
 void OnStartElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, const xmlChar* uri,
                     int nsCount, const xmlChar** namespaces, int count, int defaulted,
                     const xmlChar** attributes) {
-    RunState* state = MainState(ctx);
+    RunState* state = OwnState<RunState>(ctx);
     if (!state)
         return xmlSAX2StartElementNs(ctx, localname, prefix, uri, nsCount, namespaces, count,
                                      defaulted, attributes);
@@ -279,7 +273,7 @@ void OnStartElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, 
 }
 
 void OnEndElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, const xmlChar* uri) {
-    RunState* state = MainState(ctx);
+    RunState* state = OwnState<RunState>(ctx);
     if (!state) return xmlSAX2EndElementNs(ctx, localname, prefix, uri);
     if (state->stopped) return;
     state->textRun = state->cdataRun = 0;
@@ -309,7 +303,7 @@ void DeliverText(RunState& state, const xmlChar* text, int length, std::size_t& 
 }
 
 void OnCharacters(void* ctx, const xmlChar* text, int length) {
-    RunState* state = MainState(ctx);
+    RunState* state = OwnState<RunState>(ctx);
     if (!state) return xmlSAX2Characters(ctx, text, length);
     if (!state->stopped)
         DeliverText(*state, text, length, state->textRun, state->cdataRun,
@@ -317,31 +311,11 @@ void OnCharacters(void* ctx, const xmlChar* text, int length) {
 }
 
 void OnCData(void* ctx, const xmlChar* text, int length) {
-    RunState* state = MainState(ctx);
+    RunState* state = OwnState<RunState>(ctx);
     if (!state) return xmlSAX2CDataBlock(ctx, text, length);
     if (!state->stopped)
         DeliverText(*state, text, length, state->cdataRun, state->textRun,
                     state->schemaSax->cdataBlock);
-}
-
-// Comments, processing instructions and entity references end a run of text; the validator
-// is not told of them.
-void OnComment(void* ctx, const xmlChar* text) {
-    RunState* state = MainState(ctx);
-    if (!state) return xmlSAX2Comment(ctx, text);
-    state->textRun = state->cdataRun = 0;
-}
-
-void OnProcessingInstruction(void* ctx, const xmlChar* target, const xmlChar* data) {
-    RunState* state = MainState(ctx);
-    if (!state) return xmlSAX2ProcessingInstruction(ctx, target, data);
-    state->textRun = state->cdataRun = 0;
-}
-
-void OnReference(void* ctx, const xmlChar* name) {
-    RunState* state = MainState(ctx);
-    if (!state) return xmlSAX2Reference(ctx, name);
-    state->textRun = state->cdataRun = 0;
 }
 
 void OnSchemaError(void*, xmlErrorPtr error) {
@@ -373,9 +347,7 @@ xmlSAXHandler MakeHandler() {
     sax.characters = OnCharacters;
     sax.ignorableWhitespace = OnCharacters;
     sax.cdataBlock = OnCData;
-    sax.comment = OnComment;
-    sax.processingInstruction = OnProcessingInstruction;
-    sax.reference = OnReference;
+    EndRunsAtOtherNodes<RunState>(sax);
     return sax;
 }
 

@@ -37,12 +37,6 @@ struct StreamState {
     std::string qname;
 };
 
-StreamState* MainState(void* ctx) {
-    auto* context = static_cast<xmlParserCtxtPtr>(ctx);
-    auto* state = static_cast<StreamState*>(context->_private);
-    return state && state->context == context ? state : nullptr;
-}
-
 void Stop(StreamState& state) {
     state.stopped = true;
     xmlStopParser(state.context);
@@ -77,7 +71,7 @@ bool IsDateTime(xmlParserCtxtPtr context, int count, int defaulted, const xmlCha
 void OnStartElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, const xmlChar* uri,
                     int nsCount, const xmlChar** namespaces, int count, int defaulted,
                     const xmlChar** attributes) {
-    StreamState* state = MainState(ctx);
+    StreamState* state = OwnState<StreamState>(ctx);
     if (!state)
         return xmlSAX2StartElementNs(ctx, localname, prefix, uri, nsCount, namespaces, count,
                                      defaulted, attributes);
@@ -96,7 +90,7 @@ void OnStartElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, 
 }
 
 void OnEndElement(void* ctx, const xmlChar* localname, const xmlChar* prefix, const xmlChar* uri) {
-    StreamState* state = MainState(ctx);
+    StreamState* state = OwnState<StreamState>(ctx);
     if (!state) return xmlSAX2EndElementNs(ctx, localname, prefix, uri);
     if (state->stopped) return;
     state->textRun = state->cdataRun = 0;
@@ -118,35 +112,15 @@ void DeliverText(StreamState& state, const xmlChar* text, int length, std::size_
 }
 
 void OnCharacters(void* ctx, const xmlChar* text, int length) {
-    StreamState* state = MainState(ctx);
+    StreamState* state = OwnState<StreamState>(ctx);
     if (!state) return xmlSAX2Characters(ctx, text, length);
     if (!state->stopped) DeliverText(*state, text, length, state->textRun, state->cdataRun);
 }
 
 void OnCData(void* ctx, const xmlChar* text, int length) {
-    StreamState* state = MainState(ctx);
+    StreamState* state = OwnState<StreamState>(ctx);
     if (!state) return xmlSAX2CDataBlock(ctx, text, length);
     if (!state->stopped) DeliverText(*state, text, length, state->cdataRun, state->textRun);
-}
-
-// Comments, processing instructions and entity references end a run of text and are
-// otherwise not shown to the handler.
-void OnComment(void* ctx, const xmlChar* text) {
-    StreamState* state = MainState(ctx);
-    if (!state) return xmlSAX2Comment(ctx, text);
-    state->textRun = state->cdataRun = 0;
-}
-
-void OnProcessingInstruction(void* ctx, const xmlChar* target, const xmlChar* data) {
-    StreamState* state = MainState(ctx);
-    if (!state) return xmlSAX2ProcessingInstruction(ctx, target, data);
-    state->textRun = state->cdataRun = 0;
-}
-
-void OnReference(void* ctx, const xmlChar* name) {
-    StreamState* state = MainState(ctx);
-    if (!state) return xmlSAX2Reference(ctx, name);
-    state->textRun = state->cdataRun = 0;
 }
 
 xmlSAXHandler MakeHandler() {
@@ -160,9 +134,7 @@ xmlSAXHandler MakeHandler() {
     sax.characters = OnCharacters;
     sax.ignorableWhitespace = OnCharacters;
     sax.cdataBlock = OnCData;
-    sax.comment = OnComment;
-    sax.processingInstruction = OnProcessingInstruction;
-    sax.reference = OnReference;
+    EndRunsAtOtherNodes<StreamState>(sax);
     return sax;
 }
 
