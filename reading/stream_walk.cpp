@@ -37,8 +37,11 @@ const std::string& FileCreatedTag() {
 
 class StreamWalk final : public vdxml_engine::XmlEventHandler {
   public:
-    StreamWalk(IVdXmlNotifications* callback, VdXml::_CURRENCYTABLE& table, bool complete)
-        : m_callback(callback), m_table(table), m_complete(complete) {}
+    // fileCreated gets the root's "FileCreated" as soon as it has been read, before the
+    // root's open notification.
+    StreamWalk(IVdXmlNotifications* callback, VdXml::_CURRENCYTABLE& table, bool complete,
+               double& fileCreated)
+        : m_callback(callback), m_table(table), m_complete(complete), m_fileCreated(fileCreated) {}
     StreamWalk(const StreamWalk&) = delete;
     StreamWalk& operator=(const StreamWalk&) = delete;
     // Whatever stopped the walk, no record outlives it and the table is empty again.
@@ -55,7 +58,6 @@ class StreamWalk final : public vdxml_engine::XmlEventHandler {
     }
 
     bool OutOfOrder() const { return m_outOfOrder; }
-    double FileCreated() const { return m_fileCreated; }
     long OutOfOrderLine() const { return m_outOfOrderLine; }
 
     bool StartElement(std::string_view qname, bool isDateTime, long line,
@@ -137,7 +139,7 @@ class StreamWalk final : public vdxml_engine::XmlEventHandler {
     bool m_inFileCreated = false;
     bool m_fileCreatedIsDate = false;
     std::string m_fileCreatedText;
-    double m_fileCreated = VDXML_UNDEFINED;
+    double& m_fileCreated;
     bool m_outOfOrder = false;
     long m_outOfOrderLine = 0;
 };
@@ -321,10 +323,9 @@ long CVdXmlParser::ParseStream(const char* fileName, unsigned long options) {
         m_parseError.reason = L"no callback or no file name";
         return E_FAIL;
     }
-    StreamWalk walk(m_pCallback, m_table, (options & VDXML_READ_COMPLETE) != 0);
+    StreamWalk walk(m_pCallback, m_table, (options & VDXML_READ_COMPLETE) != 0, m_fileCreated);
     XmlParseError error;
     const vdxml_engine::StreamEnd end = vdxml_engine::StreamFile(fileName, walk, error);
-    m_fileCreated = walk.FileCreated();
     if (end == vdxml_engine::StreamEnd::Complete) return S_OK;
     if (end == vdxml_engine::StreamEnd::Stopped && walk.OutOfOrder()) {
         m_parseError.status = VDXML_E_OUT_OF_ORDER;

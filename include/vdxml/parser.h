@@ -234,7 +234,8 @@ class VDXML_API CVdXmlParser {
     const VDXML_PARSE_ERROR& GetParseError() const { return m_parseError; }
     /// The creation time the last ParseStream found in the root element's "FileCreated" (a
     /// Modified Julian Date, in the time the writer wrote it), or VDXML_UNDEFINED when there
-    /// was none. No reader reads it, so no record holds it; Parse does not set it.
+    /// was none. No reader reads it, so no record holds it; Parse does not set it. During a
+    /// ParseStream it is known from the root's open notification on.
     double GetFileCreated() const { return m_fileCreated; }
 
   private:

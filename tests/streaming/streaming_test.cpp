@@ -128,11 +128,17 @@ TEST(Streaming, TellsWhenTheFileWasCreated) {
     ASSERT_EQ(std::sscanf(LoadXmlTree(options.file).childText("FileCreated").c_str(),
                           "%d-%d-%dT%d:%d:%lf", &y, &mo, &d, &h, &mi, &s),
               6);
-    Ignore ignore;
+    NotificationLog log;
     CVdXmlParser parser;
-    parser.SetCallbackInterface(&ignore);
+    parser.SetCallbackInterface(&log);
+    double atBegin = 0;  // known once the root is announced, before the read ends
+    log.onNotice = [&](const std::string& name, VdXml::_CURRENCYTABLE*) {
+        if (name == "OnVdXmlBegin") atBegin = parser.GetFileCreated();
+    };
     ASSERT_EQ(parser.ParseStream(options.file.c_str()), S_OK);
     EXPECT_NEAR(parser.GetFileCreated(), VdXml::Mjd(y, mo, d, h, mi, s), 1e-6);
+    EXPECT_EQ(atBegin, parser.GetFileCreated());
+    log.onNotice = nullptr;
     ASSERT_EQ(parser.ParseStream(WriteBytes(dir.file("bare.xml"), "<Company/>").c_str()), S_OK);
     EXPECT_EQ(parser.GetFileCreated(), VDXML_UNDEFINED);
 }
