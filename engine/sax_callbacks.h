@@ -73,12 +73,22 @@ void EndRunAtReference(void* ctx, const xmlChar* name) {
     xmlSAX2Reference(ctx, name);
 }
 
-/// Sets the three handlers above for State.
+/// A streamed read's SAX2 handlers: its own for elements and texts (whitespace counts as
+/// text), the three above for State, and libxml2's tree builder for everything else, so that
+/// the document node and its DTD (entity declarations among them) are built as in a DOM load.
 template <class State>
-void EndRunsAtOtherNodes(xmlSAXHandler& sax) {
+xmlSAXHandler StreamHandlers(startElementNsSAX2Func start, endElementNsSAX2Func end,
+                             charactersSAXFunc characters, cdataBlockSAXFunc cdata) {
+    xmlSAXHandler sax{};
+    xmlSAXVersion(&sax, 2);
+    sax.startElementNs = start;
+    sax.endElementNs = end;
+    sax.characters = sax.ignorableWhitespace = characters;
+    sax.cdataBlock = cdata;
     sax.comment = EndRunAtComment<State>;
     sax.processingInstruction = EndRunAtProcessingInstruction<State>;
     sax.reference = EndRunAtReference<State>;
+    return sax;
 }
 
 }  // namespace vdxml_engine

@@ -6,7 +6,6 @@
 #include <libxml/xmlschemas.h>
 
 #include <climits>
-#include <cstring>
 
 #include "engine/error_capture.h"
 #include "engine/file_input.h"
@@ -337,20 +336,6 @@ void OnSchemaError(void*, xmlErrorPtr error) {
     Deliver(*state, [&] { state->events->SchemaFault(kind, message); });
 }
 
-xmlSAXHandler MakeHandler() {
-    // libxml2's tree builder for everything else, as in every streamed read.
-    xmlSAXHandler sax;
-    std::memset(&sax, 0, sizeof sax);
-    xmlSAXVersion(&sax, 2);
-    sax.startElementNs = OnStartElement;
-    sax.endElementNs = OnEndElement;
-    sax.characters = OnCharacters;
-    sax.ignorableWhitespace = OnCharacters;
-    sax.cdataBlock = OnCData;
-    EndRunsAtOtherNodes<RunState>(sax);
-    return sax;
-}
-
 // The validation context plugged for a SAX stream, released in order.
 class Validator {
   public:
@@ -400,7 +385,8 @@ StreamEnd ValidateFileStream(const std::string& path, const CompiledSchema& sche
         Fail(error, E_OUTOFMEMORY, "out of memory");
         return StreamEnd::Failed;
     }
-    xmlSAXHandler sax = MakeHandler();
+    xmlSAXHandler sax =
+        StreamHandlers<RunState>(OnStartElement, OnEndElement, OnCharacters, OnCData);
     RunState state;
     state.events = &events;
     state.schemaSax = validator.Handlers();

@@ -4,7 +4,6 @@
 #include <libxml/parser.h>
 #include <libxml/parserInternals.h>
 
-#include <cstring>
 
 #include "engine/dom_text.h"
 #include "engine/error_capture.h"
@@ -123,21 +122,6 @@ void OnCData(void* ctx, const xmlChar* text, int length) {
     if (!state->stopped) DeliverText(*state, text, length, state->cdataRun, state->textRun);
 }
 
-xmlSAXHandler MakeHandler() {
-    // libxml2's tree builder for everything else: the document node and its DTD (entity
-    // declarations among them) are built as in a DOM load; the elements are not.
-    xmlSAXHandler sax;
-    std::memset(&sax, 0, sizeof sax);
-    xmlSAXVersion(&sax, 2);
-    sax.startElementNs = OnStartElement;
-    sax.endElementNs = OnEndElement;
-    sax.characters = OnCharacters;
-    sax.ignorableWhitespace = OnCharacters;
-    sax.cdataBlock = OnCData;
-    EndRunsAtOtherNodes<StreamState>(sax);
-    return sax;
-}
-
 }  // namespace
 
 bool XmlAttributes::Find(std::string_view localName, std::string& value) const {
@@ -155,7 +139,8 @@ StreamEnd StreamFile(const std::string& path, XmlEventHandler& handler, XmlParse
     if (!input.Open(path, error)) return StreamEnd::Failed;
     ExternalLoadBlock block;
     ErrorCapture capture;
-    xmlSAXHandler sax = MakeHandler();
+    xmlSAXHandler sax =
+        StreamHandlers<StreamState>(OnStartElement, OnEndElement, OnCharacters, OnCData);
     StreamState state;
     state.handler = &handler;
     state.context = input.CreateContext(&sax, nullptr);

@@ -9,11 +9,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <ctime>
 #include <map>
 #include <sstream>
 
 #include "sample_survey.h"
+#include "support/findings.h"
 #include "support/golden.h"
 #include "support/test_files.h"
 #include "support/xml_tree.h"
@@ -100,17 +100,6 @@ std::string SchemaErrors(const std::string& path) {
     xmlSchemaFreeValidCtxt(context);
     xmlSchemaFree(schema);
     return result == 0 ? "" : "does not validate (" + std::to_string(result) + ")";
-}
-
-// The findings of the library's validator on a survey file, one line each; empty when valid.
-std::string SurveyFindings(const std::string& path) {
-    CVdXmlValidator validator;
-    std::vector<VDXML_FINDING> findings;
-    const long hr = validator.Validate(path.c_str(), findings);
-    std::string text = hr == S_OK ? "" : "status " + std::to_string(hr) + "\n";
-    for (const VDXML_FINDING& f : findings)
-        text += std::to_string(f.line) + ": " + f.message.utf8() + "\n";
-    return text;
 }
 
 bool HaveSchema() {
@@ -205,22 +194,6 @@ TEST_F(LandXml, ExportCarriesEveryPointAndObservationInTheDeclaredUnits) {
 }
 
 // The root's date and time are those of the export, in UTC.
-TEST_F(LandXml, ExportIsDatedWhenWritten) {
-    const auto utcDate = [] {
-        const std::time_t now = std::time(nullptr);
-        std::tm parts;
-        gmtime_r(&now, &parts);
-        char text[16];
-        std::strftime(text, sizeof text, "%Y-%m-%d", &parts);
-        return std::string(text);
-    };
-    const std::string before = utcDate();
-    ASSERT_EQ(VdXml::ExportLandXml(survey.c_str(), landxml.c_str()), S_OK);
-    const std::string after = utcDate();
-    const std::string date = LoadXmlTree(landxml).attrs.at("date");
-    EXPECT_TRUE(date == before || date == after) << date;
-}
-
 // A write that fails half-way (a full disk) fails the export with the system's reason.
 TEST_F(LandXml, ExportToAFullDiskFails) {
     VDXML_LANDXML_SUMMARY summary;
@@ -358,16 +331,12 @@ struct BadCase {
     const char* message;  // a part of the first message
 };
 
-std::string Repeat(const std::string& text, int times) {
-    std::string result;
-    for (int i = 0; i < times; ++i) result += text;
-    return result;
-}
-
 TEST(LandXmlImport, BadInputFailsClearlyAndLeavesTheTargetAlone) {
     const std::string head =
         "<LandXML xmlns=\"http://www.landxml.org/schema/LandXML-1.2\" date=\"2024-01-01\" "
         "time=\"00:00:00\" version=\"1.2\">";
+    // Hostile files (entity expansion in an attribute aside) meet the protections of every
+    // streamed read, which tests/hostile covers.
     const BadCase cases[] = {
         {"missing", "", 0, "cannot be read: "},
         {"malformed", head + "<CgPoints><CgPoint name='a'>1 2</CgPoints>", 0, "line"},
@@ -378,12 +347,6 @@ TEST(LandXmlImport, BadInputFailsClearlyAndLeavesTheTargetAlone) {
          "<!ENTITY g \"&f;&f;&f;&f;&f;&f;&f;&f;&f;\"><!ENTITY h \"&g;&g;&g;&g;&g;&g;&g;&g;\">]>" +
              head + "<CgPoints><CgPoint name=\"&h;\">1 2</CgPoint></CgPoints></LandXML>",
          0, ""},
-        {"external",
-         "<!DOCTYPE LandXML [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>" + head +
-             "<CgPoints><CgPoint name=\"&x;\">1 2</CgPoint></CgPoints></LandXML>",
-         0, ""},
-        {"deep", head + Repeat("<CgPoints>", 100000) + Repeat("</CgPoints>", 100000) + "</LandXML>",
-         0, "line"},
         {"not LandXML", "<Company><Name>x</Name></Company>", VDXML_E_NOT_LANDXML, "LandXML"},
         {"other namespace", "<LandXML xmlns='urn:other'/>", VDXML_E_NOT_LANDXML,
          "line 1: the root element"},
@@ -442,24 +405,14 @@ TEST(LandXmlExport, BadInputFailsAndLeavesTheTargetAlone) {
     const std::string target = WriteBytes(dir.file("previous.landxml"), "previous content");
     const std::string landxml = TestDataDir() + "/landxml/points_only.xml";
     const std::string malformed = WriteBytes(dir.file("bad.xml"), "<Company><Project>");
-    const std::string deep =
-        WriteBytes(dir.file("deep.xml"),
-                   "<Company>" + Repeat("<Pnt>", 100000) + Repeat("</Pnt>", 100000) + "</Company>");
-    const std::string entities = WriteBytes(
-        dir.file("entities.xml"),
-        "<!DOCTYPE Company [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><Company><Project>"
-        "<Name>&x;</Name></Project></Company>");
-    for (const std::string& source : {dir.file("missing.xml"), landxml, malformed, deep}) {
+    // Hostile survey files are refused by the reading the export stands on (tests/hostile).
+    for (const std::string& source : {dir.file("missing.xml"), landxml, malformed}) {
         SCOPED_TRACE(source);
         VDXML_LANDXML_SUMMARY s;
         EXPECT_LT(VdXml::ExportLandXml(source.c_str(), target.c_str(), &s), 0);
         EXPECT_FALSE(s.messages.empty());
         EXPECT_EQ(ReadBytes(target), "previous content");
     }
-    // An external entity is not loaded, as in every read: its reference reads as nothing.
-    const std::string exported = dir.file("entities.landxml");
-    ASSERT_EQ(VdXml::ExportLandXml(entities.c_str(), exported.c_str()), S_OK);
-    EXPECT_EQ(LoadXmlTree(exported, true).child("Project")->attrs.at("name"), "");
     EXPECT_EQ(VdXml::ExportLandXml("", target.c_str()), E_FAIL);
     EXPECT_EQ(VdXml::ImportLandXml(landxml.c_str(), nullptr, IVdXmlDoc::DOCTYPE_DOM), E_FAIL);
 }

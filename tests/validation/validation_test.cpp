@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "sample_survey.h"
+#include "support/findings.h"
 #include "support/golden.h"
 #include "support/test_files.h"
 #include "support/xml_tree.h"
@@ -95,13 +96,6 @@ std::string AsWritten(const std::string& golden) {
     }
     std::string text;
     for (const std::string& line : lines) text += line + "\n";
-    return text;
-}
-
-std::string FindingsText(const std::vector<VDXML_FINDING>& findings) {
-    std::string text;
-    for (const VDXML_FINDING& f : findings)
-        text += std::to_string(f.line) + ": " + f.message.utf8() + "\n";
     return text;
 }
 
