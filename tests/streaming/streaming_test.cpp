@@ -73,6 +73,7 @@ TEST(Streaming, SaysWhereAFileBreaks) {
     }
     EXPECT_EQ(parser.ParseStream(dir.file("missing.xml").c_str()), HRESULT_FROM_WIN32(2));
     EXPECT_EQ(parser.ParseStream(""), E_FAIL);
+    EXPECT_EQ(parser.GetParseError().status, E_FAIL);
 }
 
 // A callback that raises stops the read at once, which is how a caller ends a read early: the
